@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs the whole test suite.
+# ORBETTO_SANITIZE=1 builds in build-asan with AddressSanitizer and UBSan.
+set -euo pipefail
+radice="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+if [ "${ORBETTO_SANITIZE:-0}" = 1 ]; then
+  cartella="$radice/build-asan"
+  "$radice/scripts/prepara.sh" "$cartella" -DORBETTO_SANITIZE=ON
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+  export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+else
+  cartella="$radice/build"
+  "$radice/scripts/prepara.sh" "$cartella"
+fi
+cd "$cartella"
+ctest --output-on-failure -j"$(nproc)"

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+class Contesto;
+class FinestraProgramma;
+
+// Builds the exercise, worksheet or composer window of that name; nullptr
+// for a name the program does not (yet) have.
+FinestraProgramma *creaFinestra(const QString &nome, Contesto &ctx);

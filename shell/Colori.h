@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QColor>
+
+class Contesto;
+
+// The background colours of the exercises and of the menu.
+enum class TabellaColori {
+    Condivisa, // ColoreCasuale
+    Decine,    // CaricaColori of Form99a, Form99b, Form99b1, Form99d, Form99d1
+    Unita,     // CaricaColori of Form4, Form5, Form6
+};
+
+// Row k (1 to 18) of a table; slot 0 exists and is never drawn.
+QColor rigaTabellaColori(TabellaColori tabella, int k);
+
+// k = floor(Casuale * 18) + 1 from the given table.
+QColor coloreDaTabella(Contesto &ctx, TabellaColori tabella);
+QColor ColoreCasuale(Contesto &ctx);
+
+// Entry c of the 16-colour palette, c from 0 to 15.
+QColor coloreTavolozza(int c);
+// c = floor(Casuale * 14) + 1, and 7 becomes 6.
+int indiceSfondoMenu(double casuale);
+QColor ColoreSfondoMenu(Contesto &ctx);
+
+// Black or white, whichever reads better on the given background.
+QColor coloreTestoSu(const QColor &sfondo);

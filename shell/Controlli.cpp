@@ -1,0 +1,60 @@
+#include "Controlli.h"
+
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+OpzioneACapo::OpzioneACapo(const QString &testo, QWidget *genitore) : QRadioButton(testo, genitore) {}
+
+void OpzioneACapo::paintEvent(QPaintEvent *)
+{
+    QStylePainter p(this);
+    QStyleOptionButton opzione;
+    initStyleOption(&opzione);
+    const int lato = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &opzione, this);
+    const int spazio = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &opzione, this);
+    opzione.rect = QRect(2, (height() - lato) / 2, lato, lato);
+    p.drawPrimitive(QStyle::PE_IndicatorRadioButton, opzione);
+    const QRect testo = rect().adjusted(lato + spazio + 4, 0, 0, 0);
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(testo, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect fuoco;
+        fuoco.initFrom(this);
+        fuoco.rect = p.boundingRect(testo, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, text()).adjusted(-2, -1, 2, 1);
+        p.drawPrimitive(QStyle::PE_FrameFocusRect, fuoco);
+    }
+}
+
+bool OpzioneACapo::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
+namespace controlli {
+
+QLabel *etichetta(QWidget *genitore, const QString &nome, const QString &testo, const QRect &posto,
+                  const QFont &font, Qt::Alignment allineamento)
+{
+    auto *l = new QLabel(testo, genitore);
+    l->setObjectName(nome);
+    l->setGeometry(posto);
+    l->setFont(font);
+    l->setAlignment(allineamento);
+    l->setTextFormat(Qt::PlainText);
+    l->setWordWrap(true);
+    return l;
+}
+
+QPushButton *bottone(QWidget *genitore, const QString &nome, const QString &testo, const QRect &posto,
+                     const QFont &font)
+{
+    auto *b = new QPushButton(testo, genitore);
+    b->setObjectName(nome);
+    b->setGeometry(posto);
+    b->setFont(font);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace controlli

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "FinestraProgramma.h"
+
+class QLabel;
+class QPushButton;
+
+// The start screen: the title and the "Avvio" button.
+class FormAvvio : public FinestraProgramma
+{
+    Q_OBJECT
+public:
+    explicit FormAvvio(Contesto &ctx);
+    void carica() override;
+
+protected:
+    void richiestaChiusura() override;
+
+private:
+    void BottoneAvvio_Click();
+};

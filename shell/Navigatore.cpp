@@ -1,0 +1,122 @@
+#include "Navigatore.h"
+
+#include "Catalogo.h"
+#include "Contesto.h"
+#include "FinestraProgramma.h"
+#include "FormAvvio.h"
+#include "FormMenu.h"
+#include "Piattaforma.h"
+#include "Testi.h"
+
+Navigatore::Navigatore(Contesto &c) : ctx(c) {}
+
+void Navigatore::Avvio()
+{
+    ctx.piattaforma.riseminaDallOrologio();
+    ctx.NumeroMassimo = 99;
+    mostraPrincipale(new FormAvvio(ctx));
+}
+
+void Navigatore::mostraPrincipale(FinestraProgramma *nuova)
+{
+    QPointer<FinestraProgramma> vecchia = finestraPrincipale;
+    finestraPrincipale = nuova;
+    nuova->carica();
+    nuova->show();
+    primaAttivazione(nuova);
+    if (vecchia && vecchia != nuova)
+        vecchia->chiudi();
+}
+
+FinestraProgramma *Navigatore::ApriEsercizio(const QString &nome)
+{
+    FinestraProgramma *esercizio = creaFinestra(nome, ctx);
+    if (!esercizio)
+        return nullptr;
+    mostraPrincipale(esercizio);
+    return esercizio;
+}
+
+void Navigatore::TornaAlMenu(FinestraProgramma *chiamante, bool azzeraContatori)
+{
+    if (!ctx.piattaforma.chiediSiNo(chiamante, testi::titoloBox, QStringLiteral("Vuoi tornare al menù?")))
+        return;
+    mostraPrincipale(new FormMenu(ctx));
+    if (azzeraContatori) {
+        ctx.ContaEsatti = 0;
+        ctx.ContaErrati = 0;
+    }
+}
+
+bool Navigatore::ConfermaUscita(QWidget *genitore)
+{
+    if (!ctx.piattaforma.chiediSiNo(genitore, testi::titoloBox, QStringLiteral("Vuoi uscire dal programma?")))
+        return false;
+    fine = true;
+    const auto tutte = aperte();
+    for (FinestraProgramma *f : tutte)
+        f->chiudi();
+    ctx.piattaforma.terminaProgramma();
+    return true;
+}
+
+void Navigatore::MostraInformazioni(QWidget *genitore)
+{
+    const QString crlf = QStringLiteral("\r\n");
+    const QString testo = QStringLiteral("Progetto Orbetto  ") + crlf + QLatin1Char(' ') + QString(23, QLatin1Char('-'))
+                          + QLatin1Char(' ') + crlf + QStringLiteral("https://orbetto.example.org") + crlf
+                          + QStringLiteral("mail: orbetto@example.org");
+    ctx.piattaforma.informa(genitore, testi::titoloBox, testo);
+}
+
+FinestraProgramma *Navigatore::mostraAffiancata(const QString &nome)
+{
+    QPointer<FinestraProgramma> &posto = affiancate[nome];
+    if (!posto) {
+        FinestraProgramma *nuova = creaFinestra(nome, ctx);
+        if (!nuova)
+            return nullptr;
+        posto = nuova;
+        nuova->carica();
+        nuova->show();
+        primaAttivazione(nuova);
+        return nuova;
+    }
+    posto->show();
+    posto->raise();
+    posto->activateWindow();
+    return posto;
+}
+
+void Navigatore::primaAttivazione(FinestraProgramma *finestra)
+{
+    // Without a window manager Qt may never activate a window: the first
+    // activation is ours, and the tracker then knows the window is current.
+    ultimaAttiva = finestra;
+    finestra->activateWindow();
+    finestra->attivata();
+}
+
+void Navigatore::finestraAttivata(FinestraProgramma *finestra)
+{
+    if (fine || finestra == ultimaAttiva)
+        return;
+    ultimaAttiva = finestra;
+    finestra->attivata();
+}
+
+FinestraProgramma *Navigatore::affiancata(const QString &nome) const
+{
+    return affiancate.value(nome);
+}
+
+QList<FinestraProgramma *> Navigatore::aperte() const
+{
+    QList<FinestraProgramma *> elenco;
+    if (finestraPrincipale)
+        elenco.append(finestraPrincipale);
+    for (const auto &f : affiancate)
+        if (f)
+            elenco.append(f);
+    return elenco;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QPointer>
+#include <QString>
+
+class Contesto;
+#include "FinestraProgramma.h"
+class QWidget;
+
+// Which windows are open and how the pupil moves between them. Exactly one
+// main window (start screen, menu or exercise) is open at a time; side
+// windows (worksheets, composer) stay beside it until their own "Esci".
+class Navigatore
+{
+public:
+    explicit Navigatore(Contesto &ctx);
+
+    // Entry procedure: seeds the generator, sets NumeroMassimo to 99 and
+    // shows the start screen.
+    void Avvio();
+
+    // Shows the new main window (load, show, first activation), then closes
+    // the one that was open.
+    void mostraPrincipale(FinestraProgramma *nuova);
+    // Opens an exercise window by name and closes the menu. Returns the
+    // window, or nullptr for a name the program does not have.
+    FinestraProgramma *ApriEsercizio(const QString &nome);
+    // "Vuoi tornare al menù?": on Yes the menu is built anew and the
+    // exercise window closed.
+    void TornaAlMenu(FinestraProgramma *chiamante, bool azzeraContatori);
+    // "Vuoi uscire dal programma?": on Yes every window closes and the
+    // program ends. Returns whether it ended.
+    bool ConfermaUscita(QWidget *genitore);
+    void MostraInformazioni(QWidget *genitore);
+
+    // Shows a side window, creating it on first use; an open one is only
+    // brought forward and keeps what it shows.
+    FinestraProgramma *mostraAffiancata(const QString &nome);
+
+    // Called on every WindowActivate of a program window: the window's own
+    // activation runs only when the pupil comes from another program window
+    // (not after a message box, a popup menu or another application).
+    void finestraAttivata(FinestraProgramma *finestra);
+
+    FinestraProgramma *principale() const { return finestraPrincipale; }
+    FinestraProgramma *affiancata(const QString &nome) const;
+    // Every program window still open.
+    QList<FinestraProgramma *> aperte() const;
+    bool terminato() const { return fine; }
+
+private:
+    void primaAttivazione(FinestraProgramma *finestra);
+
+    Contesto &ctx;
+    QPointer<FinestraProgramma> finestraPrincipale;
+    QPointer<FinestraProgramma> ultimaAttiva;
+    QMap<QString, QPointer<FinestraProgramma>> affiancate;
+    bool fine = false;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Everything the program asks of the outside world. The Qt implementation
+// talks to the real system; the tests replace it with a scripted one.
+class Piattaforma
+{
+public:
+    virtual ~Piattaforma() = default;
+
+    // A real number uniform in [0, 1); never 1.0.
+    virtual double casuale() = 0;
+    virtual void riseminaDallOrologio() = 0;
+
+    // Plays a WAV file asynchronously; a missing file is silently ignored.
+    virtual void suonaWav(const QString &percorso) = 0;
+    virtual void beep() = 0;
+
+    // Monotonic clock in seconds, and a wait that handles no events.
+    virtual double orologio() = 0;
+    virtual void attendi(double secondi) = 0;
+
+    // Message boxes: a Yes/No question (true on Yes) and an OK notice.
+    virtual bool chiediSiNo(QWidget *genitore, const QString &titolo, const QString &testo) = 0;
+    virtual void informa(QWidget *genitore, const QString &titolo, const QString &testo) = 0;
+
+    // Printing on the default printer; nothing happens without one.
+    virtual void stampaFinestra(QWidget *area) = 0;
+    virtual void stampaRighe(const QStringList &righe, const QString &carattere, int punti) = 0;
+
+    // Folder that holds "suoni", without a trailing separator.
+    virtual QString cartellaProgramma() = 0;
+    virtual QString separatoreMigliaia() = 0;
+
+    // Ends the program once every window has been closed.
+    virtual void terminaProgramma() = 0;
+};

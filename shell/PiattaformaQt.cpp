@@ -1,0 +1,192 @@
+#include "PiattaformaQt.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPicture>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QSoundEffect>
+#include <QThread>
+#include <QUrl>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+#ifndef ORBETTO_CARTELLA_DATI
+#define ORBETTO_CARTELLA_DATI "/usr/local/share/orbetto"
+#endif
+
+PiattaformaQt::PiattaformaQt()
+{
+    cronometro.start();
+    riseminaDallOrologio();
+}
+
+PiattaformaQt::~PiattaformaQt()
+{
+    qDeleteAll(effetti);
+}
+
+double casualeDaBit(quint64 bit)
+{
+    return double(bit >> 11) * 0x1.0p-53;
+}
+
+double PiattaformaQt::casuale()
+{
+    // On a 2^-53 grid 1.0 is out of reach, so floor(Casuale * n) never
+    // reaches n, whatever n a draw uses.
+    return casualeDaBit(generatore.generate());
+}
+
+void PiattaformaQt::riseminaDallOrologio()
+{
+    generatore.seed(quint64(QDateTime::currentMSecsSinceEpoch()) ^ quint64(cronometro.nsecsElapsed()));
+}
+
+QSoundEffect *PiattaformaQt::effetto(const QString &percorso)
+{
+    auto trovato = effetti.constFind(percorso);
+    if (trovato != effetti.constEnd())
+        return trovato.value();
+    QSoundEffect *nuovo = nullptr;
+    if (QFileInfo(percorso).isFile()) {
+        nuovo = new QSoundEffect;
+        nuovo->setSource(QUrl::fromLocalFile(percorso));
+    }
+    // A missing file is remembered too, so that it is looked up only once.
+    effetti.insert(percorso, nuovo);
+    return nuovo;
+}
+
+void PiattaformaQt::precaricaSuoni()
+{
+    const QDir suoni(cartellaProgramma() + QStringLiteral("/suoni"));
+    const auto nomi = suoni.entryList({QStringLiteral("*.wav")}, QDir::Files);
+    for (const QString &nome : nomi)
+        effetto(suoni.filePath(nome));
+}
+
+void PiattaformaQt::suonaWav(const QString &percorso)
+{
+    if (QSoundEffect *e = effetto(percorso))
+        e->play();
+}
+
+void PiattaformaQt::beep()
+{
+    QApplication::beep();
+}
+
+double PiattaformaQt::orologio()
+{
+    return double(cronometro.nsecsElapsed()) / 1e9;
+}
+
+void PiattaformaQt::attendi(double secondi)
+{
+    // Sleep in short slices rather than spin: the wait costs no processor
+    // time, and the monotonic clock does not care about midnight.
+    const double fine = orologio() + secondi;
+    for (double resto = secondi; resto > 0; resto = fine - orologio())
+        QThread::usleep(qulonglong(std::min(resto, 0.02) * 1e6) + 1);
+}
+
+static QString righeSchermo(QString testo)
+{
+    return testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+bool PiattaformaQt::chiediSiNo(QWidget *genitore, const QString &titolo, const QString &testo)
+{
+    QMessageBox box(QMessageBox::Question, titolo, righeSchermo(testo), QMessageBox::Yes | QMessageBox::No, genitore);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void PiattaformaQt::informa(QWidget *genitore, const QString &titolo, const QString &testo)
+{
+    QMessageBox box(QMessageBox::Information, titolo, righeSchermo(testo), QMessageBox::Ok, genitore);
+    box.exec();
+}
+
+void PiattaformaQt::stampaFinestra(QWidget *area)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull() || !area)
+        return;
+    QPrinter stampante(info, QPrinter::HighResolution);
+    // Recorded as drawing commands, so that text stays text and the page is
+    // vector graphics rather than a printer-resolution bitmap.
+    QPicture figura;
+    {
+        QPainter registra(&figura);
+        area->render(&registra, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+    QPainter pagina;
+    if (!pagina.begin(&stampante))
+        return;
+    const QRectF utile = stampante.pageLayout().paintRectPixels(stampante.resolution());
+    const QSizeF origine = area->size();
+    const double scala = std::min(utile.width() / origine.width(), utile.height() / origine.height());
+    pagina.scale(scala, scala);
+    pagina.drawPicture(0, 0, figura);
+    pagina.end();
+}
+
+void PiattaformaQt::stampaRighe(const QStringList &righe, const QString &carattere, int punti)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return;
+    QPrinter stampante(info, QPrinter::HighResolution);
+    QPainter pagina;
+    if (!pagina.begin(&stampante))
+        return;
+    QFont font(carattere);
+    font.setPointSize(punti);
+    pagina.setFont(font);
+    const QFontMetrics metriche(font, &stampante);
+    const int altezza = stampante.pageLayout().paintRectPixels(stampante.resolution()).height();
+    int y = metriche.ascent();
+    for (const QString &riga : righe) {
+        if (y > altezza) {
+            stampante.newPage();
+            y = metriche.ascent();
+        }
+        pagina.drawText(0, y, riga);
+        y += metriche.lineSpacing();
+    }
+    pagina.end();
+}
+
+QString PiattaformaQt::cartellaProgramma()
+{
+    if (cartella.isEmpty()) {
+        // "suoni" beside the program (build tree, portable copy) first,
+        // then the installed data folder.
+        const QString accanto = QCoreApplication::applicationDirPath();
+        cartella = QFileInfo(accanto + QStringLiteral("/suoni")).isDir()
+                       ? accanto
+                       : QStringLiteral(ORBETTO_CARTELLA_DATI);
+    }
+    return cartella;
+}
+
+QString PiattaformaQt::separatoreMigliaia()
+{
+    return QLocale::system().groupSeparator();
+}
+
+void PiattaformaQt::terminaProgramma()
+{
+    QCoreApplication::quit();
+}

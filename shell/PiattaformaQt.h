@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Piattaforma.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QRandomGenerator64>
+
+class QSoundEffect;
+
+// 53 random bits as a double of [0, 1): the top of 64 random bits, scaled
+// by 2^-53, so 1.0 can never come out.
+double casualeDaBit(quint64 bit);
+
+// The real services: Qt's random generator, QSoundEffect, QMessageBox,
+// the default system printer.
+class PiattaformaQt : public Piattaforma
+{
+public:
+    PiattaformaQt();
+    ~PiattaformaQt() override;
+
+    double casuale() override;
+    void riseminaDallOrologio() override;
+    void suonaWav(const QString &percorso) override;
+    void beep() override;
+    double orologio() override;
+    void attendi(double secondi) override;
+    bool chiediSiNo(QWidget *genitore, const QString &titolo, const QString &testo) override;
+    void informa(QWidget *genitore, const QString &titolo, const QString &testo) override;
+    void stampaFinestra(QWidget *area) override;
+    void stampaRighe(const QStringList &righe, const QString &carattere, int punti) override;
+    QString cartellaProgramma() override;
+    QString separatoreMigliaia() override;
+    void terminaProgramma() override;
+
+    // Loads every WAV of the sound folder once, so that playing never waits
+    // for a file. Called after the first window is on the screen.
+    void precaricaSuoni();
+
+private:
+    QSoundEffect *effetto(const QString &percorso);
+
+    QRandomGenerator64 generatore;
+    QElapsedTimer cronometro;
+    QHash<QString, QSoundEffect *> effetti;
+    QString cartella;
+};

@@ -1,0 +1,130 @@
+#include "Riscontro.h"
+
+#include "Contesto.h"
+#include "Controlli.h"
+#include "Geometria.h"
+#include "Piattaforma.h"
+#include "Testi.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+QLabel *icona(QWidget *area, const QString &nome, const QString &immagine, QPoint posto)
+{
+    auto *l = new QLabel(area);
+    l->setObjectName(nome);
+    l->setPixmap(QPixmap(immagine));
+    l->setScaledContents(true);
+    l->setGeometry(geo::rettangolo(posto.x(), posto.y(), 975, 855));
+    return l;
+}
+
+QString suono(Contesto &ctx, const char *nome)
+{
+    return ctx.piattaforma.cartellaProgramma() + QStringLiteral("/suoni/") + QLatin1String(nome);
+}
+
+} // namespace
+
+Riscontro::Riscontro(QWidget *area, const PostiRiscontro &p)
+{
+    // The sad face first, so that the laughing one lies on top until the
+    // first answer.
+    ComandoIconaNo = icona(area, QStringLiteral("ComandoIconaNo"), QStringLiteral(":/assets/faccia_triste.xpm"), p.icone);
+    ComandoIconaSi = icona(area, QStringLiteral("ComandoIconaSi"), QStringLiteral(":/assets/faccia_ride.xpm"), p.icone);
+    const QFont didascalia = geo::carattere(QStringLiteral("Arial"), 10, true);
+    const QFont numero = geo::carattere(QStringLiteral("Arial"), 20, true);
+    Label1 = controlli::etichetta(area, QStringLiteral("Label1"), QStringLiteral("Esatti"),
+                                  geo::rettangolo(p.label1.x(), p.label1.y(), 735, 375), didascalia);
+    EtichettaEsatti = controlli::etichetta(area, QStringLiteral("EtichettaEsatti"), QStringLiteral("0"),
+                                           geo::rettangolo(p.etichettaEsatti.x(), p.etichettaEsatti.y(), 975, 615), numero);
+    Label2 = controlli::etichetta(area, QStringLiteral("Label2"), QStringLiteral("Errati"),
+                                  geo::rettangolo(p.label2.x(), p.label2.y(), 735, 495), didascalia);
+    EtichettaErrati = controlli::etichetta(area, QStringLiteral("EtichettaErrati"), QStringLiteral("0"),
+                                           geo::rettangolo(p.etichettaErrati.x(), p.etichettaErrati.y(), 855, 615), numero);
+    EtichettaEsatti->setWordWrap(false);
+    EtichettaErrati->setWordWrap(false);
+}
+
+void Riscontro::azzeraEtichette()
+{
+    EtichettaEsatti->setText(QStringLiteral("0"));
+    EtichettaErrati->setText(QStringLiteral("0"));
+}
+
+void SegnalaEsatto(Contesto &ctx, Riscontro &r)
+{
+    r.ComandoIconaSi->show();
+    r.ComandoIconaNo->hide();
+    ctx.ContaEsatti = piuUno(ctx.ContaEsatti);
+    r.EtichettaEsatti->setText(TestoConteggio(ctx.ContaEsatti));
+    SuonoEsatto(ctx);
+}
+
+static void mostraErrato(Contesto &ctx, Riscontro &r)
+{
+    r.ComandoIconaSi->hide();
+    r.ComandoIconaNo->show();
+    ctx.ContaErrati = piuUno(ctx.ContaErrati);
+    r.EtichettaErrati->setText(TestoConteggio(ctx.ContaErrati));
+}
+
+void SegnalaErrato(Contesto &ctx, Riscontro &r)
+{
+    mostraErrato(ctx, r);
+    SuonoErrato(ctx);
+}
+
+void SegnalaErratoConBeep(Contesto &ctx, Riscontro &r)
+{
+    mostraErrato(ctx, r);
+    ctx.piattaforma.beep();
+}
+
+void AzzeraConteggio(Contesto &ctx, Riscontro &r)
+{
+    r.azzeraEtichette();
+    ctx.ContaEsatti = 0;
+    ctx.ContaErrati = 0;
+}
+
+void SuonoEsatto(Contesto &ctx)
+{
+    static const char *const nomi[] = {"si1.wav", "si2.wav", "si3.wav", "si4.wav"};
+    ctx.piattaforma.suonaWav(suono(ctx, nomi[ctx.estrai(4)]));
+}
+
+void SuonoErrato(Contesto &ctx)
+{
+    ctx.piattaforma.suonaWav(suono(ctx, "no.wav"));
+}
+
+void suonaPasso(Contesto &ctx)
+{
+    ctx.piattaforma.suonaWav(suono(ctx, "si.wav"));
+}
+
+Avanzamento::Avanzamento(QPushButton *avanti, QWidget *c) : BottoneAvanti(avanti), conferma(c) {}
+
+void Avanzamento::allAttivazione(bool attendiBottone)
+{
+    BottoneAvanti->setHidden(!attendiBottone);
+}
+
+bool Avanzamento::dopoEsatto()
+{
+    if (BottoneAvanti->isHidden())
+        return true;
+    BottoneAvanti->setEnabled(true);
+    conferma->setEnabled(false);
+    return false;
+}
+
+void Avanzamento::avantiPremuto()
+{
+    conferma->setEnabled(true);
+    BottoneAvanti->setEnabled(false);
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "shell/Piattaforma.h"
+
+#include <QList>
+
+#include <QStringList>
+
+#include <random>
+
+// The platform of the tests: scripted random values and answers, a fake
+// clock, and a record of everything the program asked for.
+class PiattaformaProva : public Piattaforma
+{
+public:
+    // Random values: scripted ones first, then a fixed-seed generator.
+    QList<double> valori;
+    std::mt19937_64 generatore{20261208};
+    int risemine = 0;
+
+    QStringList suoni;
+    int beep_ = 0;
+
+    double adesso = 1000.0;
+    QList<double> pause;
+
+    struct Box {
+        QString titolo, testo;
+        bool domanda;
+    };
+    QList<Box> box;
+    QList<bool> risposte; // answers to the questions; No when none is left
+
+    struct Pagina {
+        QString finestra;
+    };
+    QList<Pagina> pagineFinestra;
+    struct Testo {
+        QStringList righe;
+        QString carattere;
+        int punti;
+    };
+    QList<Testo> testiStampati;
+
+    QString cartella = QStringLiteral("/prova/orbetto");
+    QString separatore = QStringLiteral(".");
+    int terminazioni = 0;
+
+    // Scripts the next values of Casuale: v chosen so that floor(v * n)
+    // gives k. Handy to force a draw.
+    void forza(int k, int n) { valori.append((k + 0.5) / n); }
+
+    double casuale() override
+    {
+        if (!valori.isEmpty())
+            return valori.takeFirst();
+        return double(generatore() >> 11) * 0x1.0p-53;
+    }
+    void riseminaDallOrologio() override { ++risemine; }
+    void suonaWav(const QString &percorso) override { suoni.append(percorso); }
+    void beep() override { ++beep_; }
+    double orologio() override { return adesso; }
+    void attendi(double secondi) override
+    {
+        pause.append(secondi);
+        adesso += secondi;
+    }
+    bool chiediSiNo(QWidget *, const QString &titolo, const QString &testo) override
+    {
+        box.append({titolo, testo, true});
+        return risposte.isEmpty() ? false : risposte.takeFirst();
+    }
+    void informa(QWidget *, const QString &titolo, const QString &testo) override
+    {
+        box.append({titolo, testo, false});
+    }
+    void stampaFinestra(QWidget *area) override;
+    void stampaRighe(const QStringList &righe, const QString &carattere, int punti) override
+    {
+        testiStampati.append({righe, carattere, punti});
+    }
+    QString cartellaProgramma() override { return cartella; }
+    QString separatoreMigliaia() override { return separatore; }
+    void terminaProgramma() override { ++terminazioni; }
+
+    // The file names of the sounds played, without the folder.
+    QStringList nomiSuoni() const;
+};

@@ -1,0 +1,260 @@
+// Start screen, menu, exit and information boxes, window activation, and the
+// feedback every judging window gives.
+#include "Banco.h"
+#include "shell/Applicazione.h"
+#include "shell/Colori.h"
+#include "shell/FormMenu.h"
+#include "shell/PiattaformaQt.h"
+#include "shell/Riscontro.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// A side window that counts its activations.
+class FinestraContata : public FinestraProgramma
+{
+public:
+    FinestraContata(Contesto &c, const QString &nome) : FinestraProgramma(c, nome, 3000, 2000, Ruolo::Affiancata) {}
+    void attivata() override { ++attivazioni; }
+    int attivazioni = 0;
+
+protected:
+    void richiestaChiusura() override { chiudi(); }
+};
+
+} // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        preparaApplicazione(*qApp);
+    }
+
+    void avvioMostraLaSchermataIniziale()
+    {
+        Banco b;
+        b.ctx.NumeroMassimo = 5;
+        b.nav().Avvio();
+        QCOMPARE(b.principale()->objectName(), QStringLiteral("FormAvvio"));
+        QVERIFY(b.ctx.AttendiBottone);
+        QCOMPARE(b.ctx.NumeroMassimo, qint16(99));
+        QCOMPARE(b.piattaforma.risemine, 1);
+        QCOMPARE(b.testo(QStringLiteral("Label2(0)")), QStringLiteral("Uso dell'orbetto"));
+        QCOMPARE(b.testo(QStringLiteral("Label2(1)")), QStringLiteral("Esercitazioni matematiche"));
+    }
+
+    void avvioApreIlMenuEChiudeLaSchermata()
+    {
+        Banco b;
+        b.nav().Avvio();
+        QPointer<FinestraProgramma> avvio = b.principale();
+        b.clic(QStringLiteral("BottoneAvvio"));
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!avvio);
+        QCOMPARE(b.principale()->objectName(), QStringLiteral("FormMenu"));
+        QCOMPARE(b.nav().aperte().size(), 1);
+        // The start screen chose "wait for the button".
+        QVERIFY(b.trova<QRadioButton>(QStringLiteral("Option1(1)"))->isChecked());
+        QVERIFY(!b.trova<QRadioButton>(QStringLiteral("Option1(0)"))->isChecked());
+    }
+
+    void sceltaAvanzamentoCambiaAttendiBottone()
+    {
+        Banco b;
+        b.finoAlMenu();
+        b.clic(QStringLiteral("Option1(0)"));
+        QVERIFY(!b.ctx.AttendiBottone);
+        b.clic(QStringLiteral("Option1(1)"));
+        QVERIFY(b.ctx.AttendiBottone);
+    }
+
+    void menuCostruitoDiNuovoMostraLaSceltaCorrente()
+    {
+        Banco b;
+        b.finoAlMenu();
+        b.clic(QStringLiteral("Option1(0)"));
+        // Coming back to the menu builds it anew with a new colour.
+        b.piattaforma.valori = {6.5 / 14};
+        b.nav().mostraPrincipale(new FormMenu(b.ctx));
+        QVERIFY(b.trova<QRadioButton>(QStringLiteral("Option1(0)"))->isChecked());
+        QVERIFY(!b.ctx.AttendiBottone);
+        // The draw that would give entry 7 gives entry 6.
+        QCOMPARE(b.principale()->sfondo(), coloreTavolozza(6));
+    }
+
+    void esciConNoNonCambiaNulla()
+    {
+        Banco b;
+        b.finoAlMenu();
+        FinestraProgramma *menu = b.principale();
+        const QColor colore = menu->sfondo();
+        b.clic(QStringLiteral("Command1"));
+        QCOMPARE(b.piattaforma.box.size(), 1);
+        QCOMPARE(b.piattaforma.box[0].testo, QStringLiteral("Vuoi uscire dal programma?"));
+        QCOMPARE(b.piattaforma.box[0].titolo, QStringLiteral("Utilizzo dell'orbetto"));
+        QVERIFY(b.piattaforma.box[0].domanda);
+        QCOMPARE(b.principale(), menu);
+        QCOMPARE(menu->sfondo(), colore);
+        QVERIFY(b.ctx.AttendiBottone);
+        QCOMPARE(b.piattaforma.terminazioni, 0);
+    }
+
+    void esciConSiChiudeOgniFinestra()
+    {
+        Banco b;
+        b.finoAlMenu();
+        QPointer<FinestraProgramma> menu = b.principale();
+        b.piattaforma.risposte = {true};
+        b.clic(QStringLiteral("Command1"));
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!menu);
+        QVERIFY(b.nav().aperte().isEmpty());
+        QVERIFY(b.nav().terminato());
+        QCOMPARE(b.piattaforma.terminazioni, 1);
+    }
+
+    void chiusuraDallaBarraChiedeConferma()
+    {
+        Banco b;
+        b.nav().Avvio();
+        QVERIFY(!b.principale()->close()); // start screen: No keeps it
+        QCOMPARE(b.piattaforma.box.last().testo, QStringLiteral("Vuoi uscire dal programma?"));
+        b.clic(QStringLiteral("BottoneAvvio"));
+        QVERIFY(!b.principale()->close());
+        QCOMPARE(b.principale()->objectName(), QStringLiteral("FormMenu"));
+        b.piattaforma.risposte = {true};
+        QPointer<FinestraProgramma> menu = b.principale();
+        menu->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!menu);
+        QCOMPARE(b.piattaforma.terminazioni, 1);
+    }
+
+    void informazioniQuattroRighe()
+    {
+        Banco b;
+        b.nav().MostraInformazioni(nullptr);
+        QCOMPARE(b.piattaforma.box.size(), 1);
+        QVERIFY(!b.piattaforma.box[0].domanda);
+        const QStringList righe = b.piattaforma.box[0].testo.split(QStringLiteral("\r\n"));
+        QCOMPARE(righe.size(), 4);
+        QVERIFY(righe[0].endsWith(QStringLiteral("  ")));
+        QCOMPARE(righe[1], QLatin1Char(' ') + QString(23, QLatin1Char('-')) + QLatin1Char(' '));
+        QVERIFY(righe[3].startsWith(QStringLiteral("mail: ")));
+    }
+
+    void attivazioneSoloTraFinestreDelProgramma()
+    {
+        Banco b;
+        b.finoAlMenu();
+        auto *scheda = new FinestraContata(b.ctx, QStringLiteral("scheda"));
+        auto *altra = new FinestraContata(b.ctx, QStringLiteral("altra"));
+        b.nav().finestraAttivata(scheda);
+        QCOMPARE(scheda->attivazioni, 1);
+        // Back from a message box or another program: the same window again.
+        b.nav().finestraAttivata(scheda);
+        QCOMPARE(scheda->attivazioni, 1);
+        b.nav().finestraAttivata(altra);
+        b.nav().finestraAttivata(scheda);
+        QCOMPARE(scheda->attivazioni, 2);
+        QCOMPARE(altra->attivazioni, 1);
+        scheda->chiudi();
+        altra->chiudi();
+    }
+
+    void attivazioneDaEventoDellaFinestra()
+    {
+        Banco b;
+        b.finoAlMenu();
+        FinestraContata scheda(b.ctx, QStringLiteral("scheda"));
+        QEvent attiva(QEvent::WindowActivate);
+        QApplication::sendEvent(&scheda, &attiva);
+        QApplication::sendEvent(&scheda, &attiva);
+        QCOMPARE(scheda.attivazioni, 1);
+        QApplication::sendEvent(b.principale(), &attiva);
+        QApplication::sendEvent(&scheda, &attiva);
+        QCOMPARE(scheda.attivazioni, 2);
+    }
+
+    void riscontroContaESuona()
+    {
+        Banco b;
+        QWidget area;
+        Riscontro r(&area, {{7005, 270}, {6645, 1395}, {7485, 1290}, {6645, 1920}, {7485, 1815}});
+        // Both faces stand one over the other until the first answer.
+        QVERIFY(!r.ComandoIconaSi->isHidden() && !r.ComandoIconaNo->isHidden());
+        QCOMPARE(r.ComandoIconaSi->geometry(), r.ComandoIconaNo->geometry());
+
+        for (int i = 0; i < 3; ++i)
+            SegnalaErrato(b.ctx, r);
+        SegnalaEsatto(b.ctx, r);
+        QCOMPARE(r.EtichettaErrati->text(), QStringLiteral(" 3"));
+        QCOMPARE(r.EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QVERIFY(!r.ComandoIconaSi->isHidden() && r.ComandoIconaNo->isHidden());
+        QCOMPARE(b.piattaforma.nomiSuoni().mid(0, 3), QStringList(3, QStringLiteral("no.wav")));
+        QVERIFY(b.piattaforma.suoni[0].startsWith(QStringLiteral("/prova/orbetto/suoni/")));
+
+        AzzeraConteggio(b.ctx, r);
+        QCOMPARE(r.EtichettaEsatti->text(), QStringLiteral("0"));
+        QCOMPARE(r.EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(b.ctx.ContaEsatti, qint16(0));
+        SegnalaEsatto(b.ctx, r);
+        QCOMPARE(r.EtichettaEsatti->text(), QStringLiteral(" 1"));
+
+        b.ctx.ContaErrati = 32767;
+        SegnalaErratoConBeep(b.ctx, r);
+        QCOMPARE(r.EtichettaErrati->text(), QStringLiteral(" 32767"));
+        QCOMPARE(b.piattaforma.beep_, 1);
+        QVERIFY(r.ComandoIconaSi->isHidden() && !r.ComandoIconaNo->isHidden());
+    }
+
+    void quattroSuoniDiRispostaEsatta()
+    {
+        Banco b;
+        QWidget area;
+        Riscontro r(&area, {});
+        for (int i = 0; i < 4000; ++i)
+            SuonoEsatto(b.ctx);
+        const QStringList nomi = b.piattaforma.nomiSuoni();
+        for (const char *s : {"si1.wav", "si2.wav", "si3.wav", "si4.wav"}) {
+            const auto n = nomi.count(QLatin1String(s));
+            QVERIFY2(n > 850 && n < 1150, s);
+        }
+    }
+
+    void avanzamentoAttendeOPassaOltre()
+    {
+        QWidget area;
+        auto *avanti = new QPushButton(&area);
+        auto *conferma = new QPushButton(&area);
+        Avanzamento a(avanti, conferma);
+        avanti->setEnabled(false);
+        a.allAttivazione(true);
+        QVERIFY(!avanti->isHidden());
+        QVERIFY(!a.dopoEsatto());
+        QVERIFY(avanti->isEnabled() && !conferma->isEnabled());
+        a.avantiPremuto();
+        QVERIFY(!avanti->isEnabled() && conferma->isEnabled());
+        a.allAttivazione(false);
+        QVERIFY(avanti->isHidden());
+        QVERIFY(a.dopoEsatto());
+        QVERIFY(conferma->isEnabled());
+    }
+
+    void suonoMancanteSilenzioso()
+    {
+        PiattaformaQt qt;
+        qt.suonaWav(QStringLiteral("/non/esiste/suoni/si1.wav"));
+        qt.suonaWav(QStringLiteral("/non/esiste/suoni/si1.wav"));
+        QVERIFY(!qt.cartellaProgramma().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"

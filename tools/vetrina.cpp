@@ -1,0 +1,94 @@
+// Drives the real program like a pupil and saves a picture of a window:
+//   vetrina OUT.png [step...]
+// Steps: clic:NAME (left click on a button), destro:NAME (right press),
+// menu:NAME (menu item), scrivi:NAME:TEXT (types into a box),
+// finestra:NAME (picture that window instead of the main one).
+#include "shell/Applicazione.h"
+#include "shell/Contesto.h"
+#include "shell/FinestraProgramma.h"
+#include "shell/Navigatore.h"
+#include "shell/PiattaformaQt.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+QWidget *cerca(Navigatore &nav, const QString &nome)
+{
+    for (FinestraProgramma *f : nav.aperte()) {
+        if (f->objectName() == nome)
+            return f;
+        if (auto *w = f->findChild<QWidget *>(nome))
+            return w;
+    }
+    return nullptr;
+}
+
+void premi(QWidget *w, Qt::MouseButton tasto)
+{
+    const QPointF centro = QPointF(w->rect().center());
+    QMouseEvent giu(QEvent::MouseButtonPress, centro, w->mapToGlobal(centro), tasto, tasto, Qt::NoModifier);
+    QApplication::sendEvent(w, &giu);
+    QMouseEvent su(QEvent::MouseButtonRelease, centro, w->mapToGlobal(centro), tasto, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &su);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    preparaApplicazione(app);
+    if (argc < 2) {
+        std::fputs("uso: vetrina OUT.png [passo...]\n", stderr);
+        return 2;
+    }
+    PiattaformaQt piattaforma;
+    Contesto ctx(piattaforma);
+    ctx.navigatore.Avvio();
+    QString daFotografare;
+    for (int i = 2; i < argc; ++i) {
+        QApplication::processEvents();
+        const QStringList parti = QString::fromLocal8Bit(argv[i]).split(QLatin1Char(':'));
+        const QString verbo = parti.value(0), nome = parti.value(1);
+        if (verbo == QLatin1String("finestra")) {
+            daFotografare = nome;
+            continue;
+        }
+        QWidget *w = cerca(ctx.navigatore, nome);
+        QAction *a = nullptr;
+        if (verbo == QLatin1String("menu"))
+            for (FinestraProgramma *f : ctx.navigatore.aperte())
+                if ((a = f->findChild<QAction *>(nome)))
+                    break;
+        if (!w && !a) {
+            std::fprintf(stderr, "vetrina: non trovo %s\n", qPrintable(nome));
+            return 1;
+        }
+        if (verbo == QLatin1String("clic"))
+            premi(w, Qt::LeftButton);
+        else if (verbo == QLatin1String("destro"))
+            premi(w, Qt::RightButton);
+        else if (verbo == QLatin1String("menu"))
+            a->trigger();
+        else if (verbo == QLatin1String("scrivi"))
+            qobject_cast<QLineEdit *>(w)->setText(parti.mid(2).join(QLatin1Char(':')));
+    }
+    QApplication::processEvents();
+    QWidget *foto = daFotografare.isEmpty() ? ctx.navigatore.principale() : cerca(ctx.navigatore, daFotografare);
+    if (!foto || !foto->grab().save(QString::fromLocal8Bit(argv[1]))) {
+        std::fputs("vetrina: nessuna immagine salvata\n", stderr);
+        return 1;
+    }
+    for (FinestraProgramma *f : ctx.navigatore.aperte())
+        f->chiudi();
+    return 0;
+}
