@@ -1,13 +1,13 @@
 #include "Catalogo.h"
 
-#include <QHash>
-
-#include <functional>
+#include "abacus/FinestraFormare.h"
 
 FinestraProgramma *creaFinestra(const QString &nome, Contesto &ctx)
 {
-    using Fabbrica = std::function<FinestraProgramma *(Contesto &)>;
-    static const QHash<QString, Fabbrica> fabbriche = {};
-    const auto trovata = fabbriche.constFind(nome);
-    return trovata == fabbriche.constEnd() ? nullptr : trovata.value()(ctx);
+    // Each family of windows builds the members it knows by name.
+    using Famiglia = FinestraProgramma *(*)(const QString &, Contesto &);
+    for (Famiglia crea : {&creaFinestraFormare})
+        if (FinestraProgramma *f = crea(nome, ctx))
+            return f;
+    return nullptr;
 }

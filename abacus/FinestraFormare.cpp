@@ -1,0 +1,267 @@
+#include "FinestraFormare.h"
+
+#include "PannelloMassimo.h"
+#include "VistaOrbetto.h"
+#include "shell/Contesto.h"
+#include "shell/Controlli.h"
+#include "shell/Geometria.h"
+#include "shell/Navigatore.h"
+#include "shell/Piattaforma.h"
+#include "words/NumeriInLettere.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+using M = DescrizioneFormare::MenuNumeri;
+
+const DescrizioneFormare finestre[] = {
+    {"Form4", {Posto::u}, true, false, 0, 0, false, nullptr, M::Nessuno, false, true, TabellaColori::Unita, false,
+     nullptr, true, "Azzera conteggio        ", false, nullptr},
+    {"Form99a", {Posto::da, Posto::u}, false, false, 99, 0, false, &massimiDecine, M::SenzaSpunte, false, true,
+     TabellaColori::Decine, false, "formSt99a", false, "Azzera conteggio        ", false, "Numero massimo        "},
+    {"Form999a", {Posto::h, Posto::da, Posto::u}, false, true, 0, 999, false, &massimiCentinaia, M::ConSpunte, false,
+     false, TabellaColori::Condivisa, true, "formSt999a", false, "Azzera conteggio       ", false,
+     "Numero massimo        "},
+    {"F9999a", {Posto::k, Posto::h, Posto::da, Posto::u}, false, false, 9999, 0, true, &massimiMigliaia, M::ConSpunte,
+     true, false, TabellaColori::Condivisa, true, "formSt9999a", false, "Azzera conteggio        ", true,
+     "Scegli il numero massimo        "},
+};
+
+// Client area and frame of the maximum panel, as in Form99a.
+constexpr int larghezza = 11430, altezza = 8640;
+
+GeometriaAsta asta(Posto p, int x, int xPiede, int yAlto, int yBasso, int xPallina, int yPallina0, int xBottone)
+{
+    GeometriaAsta g;
+    g.posto = p;
+    g.filoAlto = {x, yAlto};
+    g.filoBasso = {xPiede, yBasso};
+    g.pallina0 = {xPallina, yPallina0};
+    g.pallina = p == Posto::u ? QSize(435, 435) : QSize(540, 435);
+    g.bottone = {xBottone, 6195, 975, 735};
+    g.didascalia = QString::fromLatin1(nomeDi(p));
+    return g;
+}
+
+// A rod at x with the offsets of Form99a's rods.
+GeometriaAsta astaA(Posto p, int x)
+{
+    if (p == Posto::u)
+        return asta(p, x, x, 2385, 6120, x - 225, 5730, x - 525);
+    return asta(p, x, x, 2400, 6105, x - 255, 5760, x - 465);
+}
+
+std::vector<GeometriaAsta> geometria(const std::vector<Posto> &aste)
+{
+    switch (aste.size()) {
+    case 1:
+        return {astaA(Posto::u, 3435)};
+    case 2: // Form99a, exactly as drawn
+        return {asta(Posto::da, 2565, 2580, 2400, 6105, 2310, 5760, 2100),
+                asta(Posto::u, 4305, 4305, 2385, 6120, 4080, 5730, 3780)};
+    case 3:
+        return {astaA(Posto::h, 1725), astaA(Posto::da, 3465), astaA(Posto::u, 5205)};
+    default:
+        return {astaA(Posto::k, 1005), astaA(Posto::h, 2505), astaA(Posto::da, 4005), astaA(Posto::u, 5505)};
+    }
+}
+
+} // namespace
+
+QString conSeparatoreMigliaia(int n, const QString &separatore)
+{
+    QString cifre = QString::number(n);
+    for (int i = cifre.size() - 3; i > 0 && cifre.at(i - 1).isDigit(); i -= 3)
+        cifre.insert(i, separatore);
+    return cifre;
+}
+
+FinestraFormare::FinestraFormare(Contesto &c, const DescrizioneFormare &descrizione)
+    : FinestraEsercizio(c, QString::fromLatin1(descrizione.nome), larghezza, altezza, descrizione.azzeraAllUscita),
+      d(descrizione)
+{
+    QWidget *a = area();
+    EtichettaNumero = controlli::etichetta(a, QStringLiteral("EtichettaNumero"), QStringLiteral("Forma il numero"),
+                                           geo::rettangolo(240, 240, 6135, 615),
+                                           geo::carattere(QStringLiteral("Arial"), 18, true), Qt::AlignLeft | Qt::AlignVCenter);
+    EtichettaNumero->setWordWrap(false);
+
+    vista = new VistaOrbetto(a, geometria(d.aste));
+    vista->collegaBottoniAggiungiTogli();
+    if (d.aste.size() == 4) {
+        controlli::etichetta(a, QStringLiteral("Label4"), QStringLiteral("."), geo::rettangolo(1605, 5700, 300, 495),
+                             geo::carattere(QStringLiteral("Arial"), 24, true), Qt::AlignCenter);
+    }
+    if (d.aste.size() > 1) {
+        controlli::etichetta(a, QStringLiteral("Label3"),
+                             QStringLiteral("Click sinistro per inserire le palline, click destro per toglierle."),
+                             geo::rettangolo(240, 7080, 6015, 255), geo::carattere(QStringLiteral("Arial"), 8));
+    }
+
+    creaRiscontro({{7005, 270}, {6645, 1395}, {7485, 1290}, {6645, 1920}, {7485, 1815}});
+    const QFont fontBottoni = geo::carattere(QStringLiteral("Arial"), 13, true);
+    QPushButton *ricomincia = controlli::bottone(a, QStringLiteral("Bot_ricomincia"), QStringLiteral("Ricomincia"),
+                                                 geo::rettangolo(6600, 3000, 1905, 990), fontBottoni);
+    BottoneConferma = controlli::bottone(a, QStringLiteral("BottoneConferma"), QStringLiteral("Conferma"),
+                                         geo::rettangolo(6600, 4200, 1905, 975), fontBottoni);
+    BottoneAvanti = controlli::bottone(a, QStringLiteral("BottoneAvanti"), QStringLiteral("avanti"),
+                                       geo::rettangolo(6600, 6000, 1905, 975), fontBottoni);
+    BottoneAvanti->setEnabled(false);
+    avanzamento = std::make_unique<Avanzamento>(BottoneAvanti, BottoneConferma);
+    connect(ricomincia, &QPushButton::clicked, this, [this] { vista->SvuotaOrbetto(); });
+    connect(BottoneConferma, &QPushButton::clicked, this, &FinestraFormare::BottoneConferma_Click);
+    connect(BottoneAvanti, &QPushButton::clicked, this, &FinestraFormare::BottoneAvanti_Click);
+
+    if (d.massimi)
+        cornice = new PannelloMassimo(a, *d.massimi, 11355, 7890, [this](qint16 massimo) {
+            ctx.NumeroMassimo = massimo;
+            NuovoNumero();
+        });
+
+    // Menu bar, in the order the pupils know.
+    voceAzzera(QString::fromLatin1(d.vociAzzera));
+    auto voceMassimo = [this] {
+        QAction *m = voceMenu(QStringLiteral("mnuMassimo"), QString::fromLatin1(d.vocemassimo));
+        connect(m, &QAction::triggered, cornice, &PannelloMassimo::mostra);
+    };
+    if (d.massimi && d.massimoPrimaDeiNumeri)
+        voceMassimo();
+    if (d.menuNumeri != M::Nessuno) {
+        QMenu *numeri = menuBar()->addMenu(QStringLiteral("Numeri        "));
+        numeri->setObjectName(QStringLiteral("MenuNumero"));
+        numeri->menuAction()->setObjectName(QStringLiteral("MenuNumero"));
+        MenuParole = numeri->addAction(QStringLiteral("in parole"));
+        MenuParole->setObjectName(QStringLiteral("MenuParole"));
+        MenuCifre = numeri->addAction(QStringLiteral("in cifre"));
+        MenuCifre->setObjectName(QStringLiteral("MenuCifre"));
+        if (d.menuNumeri == M::ConSpunte) {
+            MenuParole->setCheckable(true);
+            MenuCifre->setCheckable(true);
+            MenuParole->setChecked(true);
+        }
+        connect(MenuParole, &QAction::triggered, this, [this] { sceltaNumeri(false); });
+        connect(MenuCifre, &QAction::triggered, this, [this] { sceltaNumeri(true); });
+    }
+    if (d.massimi && !d.massimoPrimaDeiNumeri)
+        voceMassimo();
+    if (d.scheda) {
+        QAction *stampa = voceMenu(QStringLiteral("mnuStampa"), QStringLiteral("Stampa scheda        "));
+        connect(stampa, &QAction::triggered, this,
+                [this] { ctx.navigatore.mostraAffiancata(QString::fromLatin1(d.scheda)); });
+    }
+    voceInformazioni();
+    voceEsci();
+}
+
+FinestraFormare::~FinestraFormare() = default;
+
+qint16 &FinestraFormare::numero()
+{
+    return d.numeroNellaFinestra ? NumeroDaFormare : ctx.NumeroCorrente;
+}
+
+qint16 FinestraFormare::numeroDaFormare() const
+{
+    return d.numeroNellaFinestra ? NumeroDaFormare : ctx.NumeroCorrente;
+}
+
+void FinestraFormare::carica()
+{
+    if (!d.nuovoAllAttivazione)
+        avanzamento->allAttivazione(ctx.AttendiBottone);
+    AzzeraConteggio(ctx, riscontro());
+    vista->SvuotaOrbetto();
+    NumeroInCifre = false;
+    if (d.riseminaAlCaricamento)
+        ctx.piattaforma.riseminaDallOrologio();
+    if (d.massimoAlCaricamento)
+        ctx.NumeroMassimo = d.massimoAlCaricamento;
+    if (!d.nuovoAllAttivazione)
+        NuovoNumero();
+}
+
+void FinestraFormare::attivata()
+{
+    if (!d.nuovoAllAttivazione)
+        return;
+    avanzamento->allAttivazione(ctx.AttendiBottone);
+    if (d.massimoAllAttivazione)
+        ctx.NumeroMassimo = d.massimoAllAttivazione;
+    NuovoNumero();
+}
+
+void FinestraFormare::NuovoNumero()
+{
+    impostaSfondo(d.usaTabella ? coloreDaTabella(ctx, d.tabella) : ColoreCasuale(ctx));
+    vista->SvuotaOrbetto();
+    numero() = qint16(d.daZeroANove ? ctx.estrai(10) : ctx.estrai(ctx.NumeroMassimo) + 1);
+    mostraNumero();
+}
+
+void FinestraFormare::mostraNumero()
+{
+    const int n = numero();
+    QString testo;
+    if (!NumeroInCifre)
+        testo = NumeroInLettere(n);
+    else if (d.cifreConSeparatore)
+        testo = QStringLiteral("    ") + conSeparatoreMigliaia(n, ctx.piattaforma.separatoreMigliaia());
+    else
+        testo = QStringLiteral("    ") + QLatin1Char(' ') + QString::number(n);
+    // The longest words (NOVEMILANOVECENTONOVANTANOVE) must fit the label:
+    // the type shrinks from 18 points only as much as they need.
+    QFont font = EtichettaNumero->font();
+    for (double punti = 18; punti >= 10; punti -= 1) {
+        font.setPointSizeF(punti);
+        if (QFontMetrics(font).horizontalAdvance(testo) <= EtichettaNumero->width())
+            break;
+    }
+    EtichettaNumero->setFont(font);
+    EtichettaNumero->setText(testo);
+}
+
+void FinestraFormare::BottoneConferma_Click()
+{
+    if (vista->ValoreOrbetto() == numero()) {
+        SegnalaEsatto(ctx, riscontro());
+        if (avanzamento->dopoEsatto())
+            NuovoNumero();
+    } else {
+        SegnalaErrato(ctx, riscontro());
+    }
+}
+
+void FinestraFormare::BottoneAvanti_Click()
+{
+    avanzamento->avantiPremuto();
+    NuovoNumero();
+}
+
+void FinestraFormare::sceltaNumeri(bool inCifre)
+{
+    if (d.menuNumeri == M::ConSpunte) {
+        // Qt has already toggled the item: the marks follow the mode, and
+        // choosing the mode already shown does nothing.
+        const bool giaScelto = NumeroInCifre == inCifre;
+        MenuCifre->setChecked(NumeroInCifre);
+        MenuParole->setChecked(!NumeroInCifre);
+        if (giaScelto)
+            return;
+        MenuCifre->setChecked(inCifre);
+        MenuParole->setChecked(!inCifre);
+    }
+    NumeroInCifre = inCifre;
+    NuovoNumero();
+}
+
+FinestraProgramma *creaFinestraFormare(const QString &nome, Contesto &ctx)
+{
+    for (const DescrizioneFormare &d : finestre)
+        if (nome == QLatin1String(d.nome))
+            return new FinestraFormare(ctx, d);
+    return nullptr;
+}

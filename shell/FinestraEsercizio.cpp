@@ -1,0 +1,46 @@
+#include "FinestraEsercizio.h"
+
+#include "Contesto.h"
+#include "Navigatore.h"
+
+#include <QAction>
+
+FinestraEsercizio::FinestraEsercizio(Contesto &c, const QString &nome, int larghezzaTwips, int altezzaTwips,
+                                     bool azzeraAllUscita)
+    : FinestraProgramma(c, nome, larghezzaTwips, altezzaTwips, Ruolo::Principale), azzeraUscendo(azzeraAllUscita)
+{
+    setWindowTitle(QStringLiteral("Orbetto"));
+}
+
+FinestraEsercizio::~FinestraEsercizio() = default;
+
+void FinestraEsercizio::creaRiscontro(const PostiRiscontro &posti)
+{
+    feedback = std::make_unique<Riscontro>(area(), posti);
+}
+
+void FinestraEsercizio::richiestaChiusura()
+{
+    ctx.navigatore.TornaAlMenu(this, azzeraUscendo);
+}
+
+QAction *FinestraEsercizio::voceAzzera(const QString &testo)
+{
+    QAction *a = voceMenu(QStringLiteral("MenuAzzera"), testo);
+    connect(a, &QAction::triggered, this, [this] { AzzeraConteggio(ctx, *feedback); });
+    return a;
+}
+
+QAction *FinestraEsercizio::voceInformazioni()
+{
+    QAction *a = voceMenu(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni          "));
+    connect(a, &QAction::triggered, this, [this] { ctx.navigatore.MostraInformazioni(this); });
+    return a;
+}
+
+QAction *FinestraEsercizio::voceEsci()
+{
+    QAction *a = voceMenu(QStringLiteral("mnuEsci"), QStringLiteral("Esci"));
+    connect(a, &QAction::triggered, this, [this] { ctx.navigatore.TornaAlMenu(this, azzeraUscendo); });
+    return a;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "FinestraProgramma.h"
+#include "Riscontro.h"
+
+#include <memory>
+
+// What every exercise window shares: the feedback controls, "Azzera
+// conteggio", "Informazioni" and "Esci" (back to the menu, also from the
+// title bar's close button).
+class FinestraEsercizio : public FinestraProgramma
+{
+    Q_OBJECT
+public:
+    FinestraEsercizio(Contesto &ctx, const QString &nome, int larghezzaTwips, int altezzaTwips,
+                      bool azzeraAllUscita);
+    ~FinestraEsercizio() override;
+
+    Riscontro &riscontro() { return *feedback; }
+
+protected:
+    void richiestaChiusura() override;
+    void creaRiscontro(const PostiRiscontro &posti);
+
+    // Menu-bar items, each wired to its shared action.
+    QAction *voceAzzera(const QString &testo);
+    QAction *voceInformazioni();
+    QAction *voceEsci();
+
+private:
+    std::unique_ptr<Riscontro> feedback;
+    bool azzeraUscendo;
+};

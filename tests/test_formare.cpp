@@ -1,0 +1,311 @@
+// The four place-the-beads windows, driven as a pupil drives them.
+#include "Banco.h"
+#include "abacus/Disegni.h"
+#include "abacus/FinestraFormare.h"
+#include "abacus/VistaOrbetto.h"
+#include "shell/Applicazione.h"
+#include "shell/Colori.h"
+
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// A draw v that gives floor(v * n) = k.
+double valore(int k, int n)
+{
+    return (k + 0.5) / n;
+}
+
+FinestraFormare *formare(Banco &b)
+{
+    return qobject_cast<FinestraFormare *>(b.principale());
+}
+
+// Puts n on the window's rods with left presses, as a pupil would.
+void forma(Banco &b, int n)
+{
+    const std::pair<const char *, int> aste[] = {{"Bot_k", n / 1000}, {"Bot_h", n / 100 % 10}, {"Bot_da", n / 10 % 10},
+                                                 {"Bot_u", n % 10}};
+    for (const auto &[nome, cifra] : aste) {
+        auto *bottone = b.trova<BottoneAsta>(QString::fromLatin1(nome));
+        for (int i = 0; bottone && i < cifra; ++i)
+            QTest::mousePress(bottone, Qt::LeftButton);
+    }
+}
+
+bool abilitato(Banco &b, const char *nome)
+{
+    return b.trova<QWidget>(QString::fromLatin1(nome))->isEnabled();
+}
+
+// A side window of the program, to leave the exercise and come back.
+class AltraFinestra : public FinestraProgramma
+{
+public:
+    explicit AltraFinestra(Contesto &c) : FinestraProgramma(c, QStringLiteral("altra"), 3000, 2000, Ruolo::Affiancata) {}
+
+protected:
+    void richiestaChiusura() override { chiudi(); }
+};
+
+void attiva(QWidget *w)
+{
+    QEvent e(QEvent::WindowActivate);
+    QApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+class TestFormare : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { preparaApplicazione(*qApp); }
+
+    void form4PuoChiedereZero()
+    {
+        Banco b;
+        b.finoAlMenu();
+        b.piattaforma.valori = {0.0, valore(0, 10)};
+        b.clic(QStringLiteral("Command14"));
+        QCOMPARE(b.principale()->objectName(), QStringLiteral("Form4"));
+        QCOMPARE(b.testo(QStringLiteral("EtichettaNumero")), QStringLiteral("ZERO"));
+        QCOMPARE(b.ctx.NumeroCorrente, qint16(0));
+        // Units background table: its first row.
+        QCOMPARE(b.principale()->sfondo(), QColor(255, 192, 192));
+        b.clic(QStringLiteral("BottoneConferma"));
+        QCOMPARE(b.testo(QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
+        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+    }
+
+    void massimo19SoloDa1a19()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command6"));
+        b.ctx.ContaEsatti = 4;
+        b.menu(QStringLiteral("mnuMassimo"));
+        auto *cornice = b.trova<QWidget>(QStringLiteral("CorniceNumeroMassimo"));
+        QVERIFY(!cornice->isHidden());
+        QCOMPARE(cornice->pos(), QPoint(0, 0));
+        for (int i = 0; i < 9; ++i)
+            QVERIFY(!b.trova<QRadioButton>(QStringLiteral("OpzioneNumeroMassimo(%1)").arg(i))->isChecked());
+        b.clic(QStringLiteral("OpzioneNumeroMassimo(0)"));
+        QVERIFY(cornice->isHidden());
+        QCOMPARE(b.ctx.NumeroMassimo, qint16(19));
+        QCOMPARE(b.ctx.ContaEsatti, qint16(4)); // a maximum leaves the counters
+        bool visto19 = false;
+        for (int i = 0; i < 2000; ++i) {
+            formare(b)->NuovoNumero();
+            const int n = b.ctx.NumeroCorrente;
+            QVERIFY2(n >= 1 && n <= 19, qPrintable(QString::number(n)));
+            visto19 |= n == 19;
+        }
+        QVERIFY(visto19);
+    }
+
+    void attesaDelBottoneAvanti()
+    {
+        Banco b;
+        b.finoAlMenu();
+        b.piattaforma.valori = {0.0, valore(33, 99)};
+        b.clic(QStringLiteral("Command6"));
+        QCOMPARE(b.ctx.NumeroCorrente, qint16(34));
+        QCOMPARE(b.testo(QStringLiteral("EtichettaNumero")), QStringLiteral("TRENTAQUATTRO"));
+        QVERIFY(!b.trova<QWidget>(QStringLiteral("BottoneAvanti"))->isHidden());
+        QVERIFY(!abilitato(b, "BottoneAvanti"));
+
+        forma(b, 33);
+        b.clic(QStringLiteral("BottoneConferma"));
+        b.clic(QStringLiteral("BottoneConferma"));
+        QCOMPARE(b.testo(QStringLiteral("EtichettaErrati")), QStringLiteral(" 2"));
+        QVERIFY(!abilitato(b, "BottoneAvanti")); // wrong answers never enable it
+        QCOMPARE(b.ctx.NumeroCorrente, qint16(34));
+        QCOMPARE(formare(b)->orbetto().ValoreOrbetto(), 33);
+
+        forma(b, 1);
+        b.clic(QStringLiteral("BottoneConferma"));
+        QVERIFY(abilitato(b, "BottoneAvanti"));
+        QVERIFY(!abilitato(b, "BottoneConferma"));
+        QVERIFY(!b.trova<QWidget>(QStringLiteral("ComandoIconaSi"))->isHidden());
+        QVERIFY(b.trova<QWidget>(QStringLiteral("ComandoIconaNo"))->isHidden());
+        QCOMPARE(formare(b)->orbetto().ValoreOrbetto(), 34); // still on the rods
+
+        b.piattaforma.valori = {0.0, valore(6, 99)};
+        b.clic(QStringLiteral("BottoneAvanti"));
+        QVERIFY(!abilitato(b, "BottoneAvanti"));
+        QVERIFY(abilitato(b, "BottoneConferma"));
+        QCOMPARE(b.ctx.NumeroCorrente, qint16(7));
+        QCOMPARE(formare(b)->orbetto().ValoreOrbetto(), 0);
+        // The last verdict's face stays through the next exercise.
+        QVERIFY(!b.trova<QWidget>(QStringLiteral("ComandoIconaSi"))->isHidden());
+    }
+
+    void avanzamentoAutomatico()
+    {
+        Banco b;
+        b.finoAlMenu();
+        b.clic(QStringLiteral("Option1(0)"));
+        b.piattaforma.valori = {valore(0, 18), valore(49, 99)};
+        b.clic(QStringLiteral("Command6"));
+        QVERIFY(b.trova<QWidget>(QStringLiteral("BottoneAvanti"))->isHidden());
+        forma(b, 50);
+        // The cheerful sound draws first, then the colour and the number.
+        b.piattaforma.valori = {valore(2, 4), valore(8, 18), valore(11, 99)};
+        b.clic(QStringLiteral("BottoneConferma"));
+        QCOMPARE(b.testo(QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
+        QCOMPARE(b.ctx.NumeroCorrente, qint16(12));
+        QCOMPARE(b.testo(QStringLiteral("EtichettaNumero")), QStringLiteral("DODICI"));
+        QCOMPARE(b.principale()->sfondo(), QColor(128, 255, 128));
+        QCOMPARE(formare(b)->orbetto().ValoreOrbetto(), 0);
+        QVERIFY(abilitato(b, "BottoneConferma"));
+        QCOMPARE(b.piattaforma.nomiSuoni().last(), QStringLiteral("si3.wav"));
+    }
+
+    void ricominciaSvuota()
+    {
+        Banco c;
+        c.apri(QStringLiteral("Command13"));
+        forma(c, 9999);
+        QCOMPARE(formare(c)->orbetto().ValoreOrbetto(), 9999);
+        c.clic(QStringLiteral("Bot_ricomincia"));
+        QCOMPARE(formare(c)->orbetto().ValoreOrbetto(), 0);
+    }
+
+    void form999aAllaRipresaTornaA999()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command2"));
+        FinestraProgramma *esercizio = b.principale();
+        QCOMPARE(b.ctx.NumeroMassimo, qint16(999));
+        b.menu(QStringLiteral("mnuMassimo"));
+        b.clic(QStringLiteral("OpzioneNumeroMassimo(1)"));
+        QCOMPARE(b.ctx.NumeroMassimo, qint16(299));
+        const qint16 numero = formare(b)->numeroDaFormare();
+        QVERIFY(numero >= 1 && numero <= 299);
+
+        // A message box answered No, then Qt activating the window again.
+        b.menu(QStringLiteral("mnuEsci"));
+        attiva(esercizio);
+        QCOMPARE(b.principale(), esercizio);
+        QCOMPARE(b.ctx.NumeroMassimo, qint16(299));
+        QCOMPARE(formare(b)->numeroDaFormare(), numero);
+
+        // Another program window and back: one new number, maximum 999.
+        AltraFinestra altra(b.ctx);
+        attiva(&altra);
+        b.piattaforma.valori = {0.0, valore(899, 999)};
+        attiva(esercizio);
+        QCOMPARE(b.ctx.NumeroMassimo, qint16(999));
+        QCOMPARE(formare(b)->numeroDaFormare(), qint16(900));
+        QCOMPARE(b.testo(QStringLiteral("EtichettaNumero")), QStringLiteral("NOVECENTO"));
+    }
+
+    void inCifreDueVolte()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command2"));
+        auto *parole = b.principale()->findChild<QAction *>(QStringLiteral("MenuParole"));
+        auto *cifre = b.principale()->findChild<QAction *>(QStringLiteral("MenuCifre"));
+        QVERIFY(parole->isChecked() && !cifre->isChecked());
+        b.piattaforma.valori = {0.0, valore(41, 999), 0.0, valore(7, 999)};
+        b.menu(QStringLiteral("MenuCifre"));
+        b.menu(QStringLiteral("MenuCifre"));
+        QCOMPARE(b.testo(QStringLiteral("EtichettaNumero")), QStringLiteral("     42"));
+        QVERIFY(!parole->isChecked() && cifre->isChecked());
+        QCOMPARE(b.piattaforma.valori.size(), 2); // one draw only
+
+        Banco c;
+        c.apri(QStringLiteral("Command6"));
+        c.piattaforma.valori = {0.0, valore(41, 99), 0.0, valore(7, 99)};
+        c.menu(QStringLiteral("MenuCifre"));
+        c.menu(QStringLiteral("MenuCifre"));
+        QCOMPARE(c.testo(QStringLiteral("EtichettaNumero")), QStringLiteral("     8"));
+        QVERIFY(c.piattaforma.valori.isEmpty()); // two draws
+        c.menu(QStringLiteral("MenuParole"));
+        QVERIFY(!formare(c)->numeroInCifre());
+    }
+
+    void cifreConSeparatoreDelleMigliaia()
+    {
+        Banco b;
+        b.finoAlMenu();
+        b.piattaforma.valori = {0.0, valore(998, 9999)};
+        b.clic(QStringLiteral("Command13"));
+        QCOMPARE(b.piattaforma.risemine, 2); // start-up, then the window's load
+        b.piattaforma.valori = {0.0, valore(998, 9999)};
+        b.menu(QStringLiteral("MenuCifre"));
+        QCOMPARE(b.testo(QStringLiteral("EtichettaNumero")), QStringLiteral("    999"));
+        b.piattaforma.valori = {0.0, valore(1233, 9999)};
+        formare(b)->NuovoNumero();
+        QCOMPARE(b.testo(QStringLiteral("EtichettaNumero")), QStringLiteral("    1.234"));
+        QCOMPARE(conSeparatoreMigliaia(9999, QStringLiteral(",")), QStringLiteral("9,999"));
+        QCOMPARE(conSeparatoreMigliaia(12345, QStringLiteral(".")), QStringLiteral("12.345"));
+    }
+
+    void contatoriAllAperturaEAllUscita()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command14"));
+        b.clic(QStringLiteral("BottoneConferma"));
+        b.clic(QStringLiteral("BottoneConferma"));
+        QVERIFY(b.ctx.ContaEsatti + b.ctx.ContaErrati == 2);
+        // The title bar's close asks the same question as "Esci".
+        b.principale()->close();
+        QCOMPARE(b.piattaforma.box.last().testo, QStringLiteral("Vuoi tornare al menù?"));
+        QCOMPARE(b.principale()->objectName(), QStringLiteral("Form4"));
+        b.piattaforma.risposte = {true};
+        b.menu(QStringLiteral("mnuEsci"));
+        QCOMPARE(b.principale()->objectName(), QStringLiteral("FormMenu"));
+        QCOMPARE(b.ctx.ContaEsatti, qint16(0)); // the units windows reset on leaving
+        QCOMPARE(b.ctx.ContaErrati, qint16(0));
+
+        b.clic(QStringLiteral("Command6"));
+        QCOMPARE(b.testo(QStringLiteral("EtichettaEsatti")), QStringLiteral("0"));
+        b.clic(QStringLiteral("BottoneConferma"));
+        const qint16 errati = b.ctx.ContaErrati;
+        QVERIFY(errati + b.ctx.ContaEsatti == 1);
+        b.piattaforma.risposte = {true};
+        b.menu(QStringLiteral("mnuEsci"));
+        QCOMPARE(b.ctx.ContaErrati, errati); // kept by the tens windows
+        QCOMPARE(b.nav().aperte().size(), 1);
+    }
+
+    void sceltaAvanzamentoSopravviveAlGiro()
+    {
+        Banco b;
+        b.finoAlMenu();
+        b.clic(QStringLiteral("Option1(0)"));
+        b.clic(QStringLiteral("Command2"));
+        QVERIFY(b.trova<QWidget>(QStringLiteral("BottoneAvanti"))->isHidden());
+        b.piattaforma.risposte = {true};
+        b.menu(QStringLiteral("mnuEsci"));
+        QVERIFY(b.trova<QRadioButton>(QStringLiteral("Option1(0)"))->isChecked());
+        QVERIFY(!b.trova<QRadioButton>(QStringLiteral("Option1(1)"))->isChecked());
+    }
+
+    void menuComeLiConosconoGliAlunni()
+    {
+        const std::pair<const char *, QStringList> attesi[] = {
+            {"Command14", {"Azzera conteggio        ", "Informazioni          ", "Esci"}},
+            {"Command6", {"Azzera conteggio        ", "Numeri        ", "Numero massimo        ",
+                          "Stampa scheda        ", "Informazioni          ", "Esci"}},
+            {"Command2", {"Azzera conteggio       ", "Numeri        ", "Numero massimo        ",
+                          "Stampa scheda        ", "Informazioni          ", "Esci"}},
+            {"Command13", {"Azzera conteggio        ", "Scegli il numero massimo        ", "Numeri        ",
+                           "Stampa scheda        ", "Informazioni          ", "Esci"}},
+        };
+        for (const auto &[bottone, voci] : attesi) {
+            Banco b;
+            b.apri(QString::fromLatin1(bottone));
+            QStringList trovate;
+            for (QAction *a : b.principale()->findChild<QMenuBar *>()->actions())
+                trovate.append(a->text());
+            QCOMPARE(trovate, voci);
+        }
+    }
+};
+
+QTEST_MAIN(TestFormare)
+#include "test_formare.moc"
