@@ -1,12 +1,13 @@
 #include "Catalogo.h"
 
 #include "abacus/FinestraFormare.h"
+#include "abacus/FinestraLeggere.h"
 
 FinestraProgramma *creaFinestra(const QString &nome, Contesto &ctx)
 {
     // Each family of windows builds the members it knows by name.
     using Famiglia = FinestraProgramma *(*)(const QString &, Contesto &);
-    for (Famiglia crea : {&creaFinestraFormare})
+    for (Famiglia crea : {&creaFinestraFormare, &creaFinestraLeggere})
         if (FinestraProgramma *f = crea(nome, ctx))
             return f;
     return nullptr;

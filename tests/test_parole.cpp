@@ -1,5 +1,8 @@
 // Italian number words and the capital-letter key filter.
 #include "words/NumeriInLettere.h"
+#include "words/Risposte.h"
+
+#include <cmath>
 
 #include <QRegularExpression>
 #include <QTest>
@@ -66,6 +69,84 @@ private slots:
         QCOMPARE(LetteraMaiuscola(0xE0), 0xE0); // à stays as typed
         QCOMPARE(LetteraMaiuscola('{'), int('{'));
         QCOMPARE(LetteraMaiuscola('`'), int('`'));
+    }
+
+    void valoreDigitato_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<bool>("numero");
+        QTest::addColumn<double>("valore");
+        QTest::newRow("blank davanti") << " 7" << true << 7.0;
+        QTest::newRow("zero davanti") << "07" << true << 7.0;
+        QTest::newRow("blank dentro") << "3 4" << true << 34.0;
+        QTest::newRow("lettere dopo") << "34abc" << true << 34.0;
+        QTest::newRow("esponente E") << "1e2" << true << 100.0;
+        QTest::newRow("esponente D") << "1D2" << true << 100.0;
+        QTest::newRow("esponente negativo") << "25E-1" << true << 2.5;
+        QTest::newRow("esponente senza cifre") << "7e" << true << 7.0;
+        QTest::newRow("esadecimale") << "&H22" << true << 34.0;
+        QTest::newRow("ottale") << "&o17" << true << 15.0;
+        QTest::newRow("decimali") << "34.5" << true << 34.5;
+        QTest::newRow("punto finale") << "34." << true << 34.0;
+        QTest::newRow("solo decimali") << ".5" << true << 0.5;
+        QTest::newRow("meno") << "-3" << true << -3.0;
+        QTest::newRow("piu e blank") << "+ 4 5 6" << true << 456.0;
+        QTest::newRow("due punti") << "1.2.3" << true << 1.2;
+        QTest::newRow("virgola") << "2,345" << true << 2.0;
+        QTest::newRow("grande") << "65570" << true << 65570.0;
+        QTest::newRow("lettere") << "abc" << false << 0.0;
+        QTest::newRow("vuoto") << "" << false << 0.0;
+        QTest::newRow("solo punto") << "." << false << 0.0;
+        QTest::newRow("solo segno") << "-" << false << 0.0;
+        QTest::newRow("e senza cifre") << "e5" << false << 0.0;
+        QTest::newRow("& senza base") << "&X1" << false << 0.0;
+        QTest::newRow("&H senza cifre") << "&H" << false << 0.0;
+        QTest::newRow("fuori scala") << "1e400" << false << 0.0;
+        QTest::newRow("cifre arabe") << QString::fromUtf8("\u0663") << false << 0.0;
+    }
+    void valoreDigitato()
+    {
+        QFETCH(QString, testo);
+        QFETCH(bool, numero);
+        QFETCH(double, valore);
+        const LetturaNumero l = ValoreDigitato(testo);
+        QCOMPARE(l.numero, numero);
+        if (numero)
+            QCOMPARE(l.valore, valore);
+    }
+
+    void giudizioDelValore()
+    {
+        QVERIFY(digitatoUguale(QStringLiteral("4 5 6"), 456));
+        QVERIFY(digitatoUguale(QStringLiteral("456abc"), 456));
+        QVERIFY(!digitatoUguale(QStringLiteral("456.5"), 456));
+        // Garbage is never the answer 0, and nothing huge wraps into range.
+        QVERIFY(!digitatoUguale(QStringLiteral("abc"), 0));
+        QVERIFY(digitatoUguale(QStringLiteral("0"), 0));
+        QVERIFY(!digitatoUguale(QStringLiteral("65570"), 34));
+        QVERIFY(!digitatoUguale(QStringLiteral("&H10022"), 34));
+        QVERIFY(!digitatoUguale(QString(400, QLatin1Char('9')), 9999));
+        QVERIFY(!std::isnan(ValoreDigitato(QString(5000, QLatin1Char('9'))).valore));
+    }
+
+    void soloCifre()
+    {
+        QCOMPARE(SoloCifre(QStringLiteral("1 2a3")), QStringLiteral("123"));
+        QCOMPARE(SoloCifre(QStringLiteral("2.345")), QStringLiteral("2345"));
+        QCOMPARE(SoloCifre(QString::fromUtf8("\u0663\u00B2x")), QString());
+        QCOMPARE(numeroDaCifre(QString()), 0);
+        QCOMPARE(numeroDaCifre(QStringLiteral("0007")), 7);
+        QCOMPARE(numeroDaCifre(QStringLiteral("2345")), 2345);
+        QCOMPARE(numeroDaCifre(QStringLiteral("12345678901234567890")), -1);
+        QCOMPARE(numeroDaCifre(QStringLiteral("000000000000000000001")), 1);
+    }
+
+    void rispostaInLettere()
+    {
+        QCOMPARE(RispostaInLettere(QStringLiteral("  VENTUNO ")), QStringLiteral("VENTUNO"));
+        QCOMPARE(RispostaInLettere(QStringLiteral("VENTI UNO")), QStringLiteral("VENTI UNO"));
+        QCOMPARE(RispostaInLettere(QStringLiteral("\tVENTUNO")), QStringLiteral("\tVENTUNO"));
+        QCOMPARE(RispostaInLettere(QStringLiteral("   ")), QString());
     }
 };
 

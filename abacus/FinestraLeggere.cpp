@@ -1,0 +1,291 @@
+#include "FinestraLeggere.h"
+
+#include "PannelloMassimo.h"
+#include "VistaOrbetto.h"
+#include "shell/Contesto.h"
+#include "shell/Controlli.h"
+#include "shell/Geometria.h"
+#include "shell/Navigatore.h"
+#include "shell/Piattaforma.h"
+#include "words/NumeriInLettere.h"
+#include "words/Risposte.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+using G = DescrizioneLeggere::Giudizio;
+using T = TabellaColori;
+
+const DescrizioneLeggere finestre[] = {
+    // Digits.
+    {"Form6", {Posto::u}, G::Valore, "Label3", "Scrivi il numero in cifre", "Text1", 48,
+     false, 0, false, true, 0, true, true, T::Unita, true, false, false, nullptr, nullptr, nullptr, true},
+    {"Form99b", {Posto::da, Posto::u}, G::Valore, "Label3", "scrivi il numero in cifre", "TestoNumero", 26,
+     true, 99, false, false, 0, false, true, T::Decine, false, true, false, &massimiDecine,
+     "Numero massimo        ", "formSt99b", false},
+    {"Form999b", {Posto::h, Posto::da, Posto::u}, G::Valore, "Label3", "scrivi il numero in cifre", "TestoNumero", 24,
+     true, 999, false, false, 0, false, false, T::Condivisa, true, true, false, &massimiCentinaia,
+     "Numero massimo        ", "formSt999b", false},
+    {"F9999b", {Posto::k, Posto::h, Posto::da, Posto::u}, G::SoloCifre, "Label4", "Scrivi il numero in cifre",
+     "TestoNumero", 18, true, 0, false, false, 9999, false, false, T::Condivisa, false, false, true, &massimiMigliaia,
+     "Scegli il numero massimo        ", "formSt9999b", false},
+    // Words.
+    {"Form5", {Posto::u}, G::Lettere, "Label3", "Scrivi il numero in lettere ", "Text1", 26,
+     false, 0, false, true, 0, true, true, T::Unita, true, false, false, nullptr, nullptr, nullptr, true},
+    {"Form99b1", {Posto::da, Posto::u}, G::Lettere, "Label3", "scrivi il numero in lettere", "TestoNumero", 18,
+     true, 99, true, false, 0, false, true, T::Decine, true, false, false, &massimiDecine,
+     "Numero massimo        ", "formSt99b", false},
+    {"Form999b1", {Posto::h, Posto::da, Posto::u}, G::Lettere, "Label3", "scrivi il numero in lettere", "TestoNumero",
+     14, true, 999, false, false, 0, false, false, T::Condivisa, true, false, false, &massimiCentinaia,
+     "Numero massimo        ", "formSt999b", false},
+    {"F9999c", {Posto::k, Posto::h, Posto::da, Posto::u}, G::Lettere, "Label4", "Scrivi il numero in lettere",
+     "Text1", 11, true, 0, false, false, 9999, false, false, T::Condivisa, false, false, false, &massimiMigliaia,
+     "Scegli il numero massimo        ", "formSt9999b", false},
+};
+
+constexpr int larghezza = 9510, altezza = 6525;
+
+// The hundreds and thousands windows are wider than Form99b: their menu bar
+// and their longest words ("NOVEMILANOVECENTONOVANTANOVE") need the room,
+// which goes to the answer box and moves the right-hand column.
+int allargamento(const DescrizioneLeggere &d)
+{
+    return d.aste.size() >= 3 ? 1290 : 0;
+}
+
+GeometriaAsta asta(Posto p, int x, int xPiede, int yAlto, int yBasso, int xPallina, int yPallina0)
+{
+    GeometriaAsta g;
+    g.posto = p;
+    g.filoAlto = {x, yAlto};
+    g.filoBasso = {xPiede, yBasso};
+    g.pallina0 = {xPallina, yPallina0};
+    g.pallina = p == Posto::u ? QSize(435, 435) : QSize(540, 435);
+    return g;
+}
+
+// A rod at x with the offsets of Form99b's rods.
+GeometriaAsta astaA(Posto p, int x)
+{
+    if (p == Posto::u)
+        return asta(p, x, x, 990, 4755, x - 210, 4365);
+    return asta(p, x, x, 1035, 4755, x - 255, 4410);
+}
+
+std::vector<GeometriaAsta> geometria(const std::vector<Posto> &aste)
+{
+    switch (aste.size()) {
+    case 1: {
+        // The units windows keep an inert "u" button under a shorter rod.
+        GeometriaAsta u = asta(Posto::u, 3645, 3645, 480, 4230, 3435, 3840);
+        u.bottone = {3135, 4290, 975, 645};
+        u.didascalia = QStringLiteral("u");
+        return {u};
+    }
+    case 2: // Form99b, exactly as drawn
+        return {asta(Posto::da, 2670, 2685, 1035, 4755, 2415, 4410), asta(Posto::u, 4410, 4425, 990, 4755, 4200, 4365)};
+    case 3:
+        return {astaA(Posto::h, 1950), astaA(Posto::da, 3450), astaA(Posto::u, 4950)};
+    default:
+        return {astaA(Posto::k, 1290), astaA(Posto::h, 2580), astaA(Posto::da, 3870), astaA(Posto::u, 5160)};
+    }
+}
+
+bool invio(const QKeyEvent *e)
+{
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+FinestraLeggere::FinestraLeggere(Contesto &c, const DescrizioneLeggere &descrizione)
+    : FinestraEsercizio(c, QString::fromLatin1(descrizione.nome), larghezza + allargamento(descrizione), altezza,
+                        descrizione.azzeraAllUscita),
+      d(descrizione)
+{
+    QWidget *a = area();
+    const int dx = allargamento(d);
+    vista = new VistaOrbetto(a, geometria(d.aste));
+    if (d.aste.size() == 4)
+        controlli::etichetta(a, QStringLiteral("Label3"), QStringLiteral("."), geo::rettangolo(1785, 4350, 300, 495),
+                             geo::carattere(QStringLiteral("Arial"), 24, true), Qt::AlignCenter);
+    controlli::etichetta(a, QString::fromLatin1(d.nomeIstruzione), QString::fromUtf8(d.istruzione),
+                         geo::rettangolo(360, 5160, 1335, 855), geo::carattere(QStringLiteral("Arial"), 10, true));
+
+    casella = new QLineEdit(a);
+    casella->setObjectName(QString::fromLatin1(d.nomeRisposta));
+    casella->setGeometry(geo::rettangolo(1890, 5040, 3525 + dx, 1095));
+    casella->setFont(geo::carattere(QStringLiteral("Arial"), d.punti, true));
+    casella->installEventFilter(this);
+
+    BottoneAvanti = controlli::bottone(a, QStringLiteral("BottoneAvanti"), QStringLiteral("avanti"),
+                                       geo::rettangolo(6120 + dx, 5040, 1905, 1095),
+                                       geo::carattere(QStringLiteral("Arial"), 13, true));
+    BottoneAvanti->hide();
+    BottoneAvanti->setEnabled(false);
+    avanzamento = std::make_unique<Avanzamento>(BottoneAvanti, casella);
+    connect(BottoneAvanti, &QPushButton::clicked, this, &FinestraLeggere::BottoneAvanti_Click);
+
+    creaRiscontro({{6510 + dx, 300}, {6150 + dx, 1425}, {6990 + dx, 1320}, {6150 + dx, 1950}, {6990 + dx, 1845}});
+
+    if (d.massimi)
+        cornice = new PannelloMassimo(a, *d.massimi, larghezza + dx - 75, altezza - 75, [this](qint16 massimo) {
+            ctx.NumeroMassimo = massimo;
+            NuovoNumero();
+        });
+
+    voceAzzera(QStringLiteral("Azzera conteggio        "));
+    if (d.massimi) {
+        QAction *m = voceMenu(QStringLiteral("mnuMassimo"), QString::fromLatin1(d.voceMassimo));
+        connect(m, &QAction::triggered, cornice, &PannelloMassimo::mostra);
+        QAction *stampa = voceMenu(QStringLiteral("mnuStampa"), QStringLiteral("Stampa scheda        "));
+        connect(stampa, &QAction::triggered, this,
+                [this] { ctx.navigatore.mostraAffiancata(QString::fromLatin1(d.scheda)); });
+    }
+    voceInformazioni();
+    voceEsci();
+}
+
+FinestraLeggere::~FinestraLeggere() = default;
+
+void FinestraLeggere::carica()
+{
+    if (d.riseminaAlCaricamento)
+        ctx.piattaforma.riseminaDallOrologio();
+    if (d.azzeraAlCaricamento)
+        AzzeraConteggio(ctx, riscontro());
+    if (d.massimoAlCaricamento)
+        ctx.NumeroMassimo = d.massimoAlCaricamento;
+    vista->SvuotaOrbetto();
+}
+
+void FinestraLeggere::attivata()
+{
+    avanzamento->allAttivazione(ctx.AttendiBottone);
+    if (d.azzeraAllAttivazione) {
+        AzzeraConteggio(ctx, riscontro());
+        vista->SvuotaOrbetto();
+    }
+    if (d.massimoAllAttivazione)
+        ctx.NumeroMassimo = d.massimoAllAttivazione;
+    NuovoNumero();
+}
+
+void FinestraLeggere::NuovoNumero()
+{
+    impostaSfondo(d.usaTabella ? coloreDaTabella(ctx, d.tabella) : ColoreCasuale(ctx));
+    vista->SvuotaOrbetto();
+    casella->clear();
+    const int n = d.daUnoANove ? ctx.estrai(9) + 1 : ctx.estrai(ctx.NumeroMassimo);
+    ctx.NumeroCorrente = qint16(n);
+    const int cifre[] = {n / 1000, n % 1000 / 100, n % 100 / 10, n % 10};
+    for (Posto p : {Posto::k, Posto::h, Posto::da, Posto::u})
+        if (vista->modello().ha(p))
+            vista->ImpostaPalline(p, cifre[int(p)]);
+    // A disabled box (waiting for "avanti") never takes the focus.
+    if (d.fuocoNelNuovo && casella->isEnabled())
+        casella->setFocus();
+}
+
+bool FinestraLeggere::esatta(const QString &testo) const
+{
+    const int n = ctx.NumeroCorrente;
+    switch (d.giudizio) {
+    case G::Valore:
+        return digitatoUguale(testo, n);
+    case G::SoloCifre:
+        return numeroDaCifre(SoloCifre(testo)) == n;
+    case G::Lettere:
+        break;
+    }
+    return RispostaInLettere(testo) == NumeroInLettere(n);
+}
+
+void FinestraLeggere::giudica()
+{
+    const QString testo = casella->text();
+    if (testo.isEmpty() && d.giudizio != G::SoloCifre)
+        return;
+    if (esatta(testo)) {
+        SegnalaEsatto(ctx, riscontro());
+        if (avanzamento->dopoEsatto()) {
+            NuovoNumero();
+            casella->clear();
+            casella->setFocus();
+        }
+    } else {
+        SegnalaErrato(ctx, riscontro());
+        casella->setFocus();
+    }
+}
+
+void FinestraLeggere::BottoneAvanti_Click()
+{
+    avanzamento->avantiPremuto();
+    NuovoNumero();
+}
+
+int FinestraLeggere::sostituto(int codice) const
+{
+    if (d.giudizio == G::Lettere)
+        return LetteraMaiuscola(codice);
+    if (d.puntoInSpazio && codice == '.' && !casella->text().isEmpty())
+        return ' ';
+    return codice;
+}
+
+bool FinestraLeggere::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    // A disabled box takes no keys (the filter sees them before the box).
+    if (oggetto != casella || inoltro || !casella->isEnabled())
+        return FinestraEsercizio::eventFilter(oggetto, evento);
+    if (evento->type() == QEvent::KeyPress) {
+        auto *tasto = static_cast<QKeyEvent *>(evento);
+        if (invio(tasto)) {
+            invioPremuto = true;
+            if (d.giudicaAllaPressione)
+                giudica();
+            return true;
+        }
+        // The typed character may be replaced before the box receives it.
+        const QString testo = tasto->text();
+        if (testo.size() == 1) {
+            const int codice = testo.at(0).unicode();
+            const int nuovo = sostituto(codice);
+            if (nuovo != codice) {
+                QKeyEvent sostituito(QEvent::KeyPress, tasto->key(), tasto->modifiers(), QString(QChar(nuovo)),
+                                     tasto->isAutoRepeat(), ushort(tasto->count()));
+                inoltro = true;
+                QCoreApplication::sendEvent(casella, &sostituito);
+                inoltro = false;
+                return true;
+            }
+        }
+    } else if (evento->type() == QEvent::KeyRelease) {
+        auto *tasto = static_cast<QKeyEvent *>(evento);
+        // Only the real release of an Enter pressed in this box judges: not
+        // the key repeats, not the Enter that closed a message box.
+        if (invio(tasto) && !tasto->isAutoRepeat()) {
+            const bool premuto = invioPremuto;
+            invioPremuto = false;
+            if (premuto && !d.giudicaAllaPressione)
+                giudica();
+            return true;
+        }
+    } else if (evento->type() == QEvent::FocusOut) {
+        invioPremuto = false;
+    }
+    return FinestraEsercizio::eventFilter(oggetto, evento);
+}
+
+FinestraProgramma *creaFinestraLeggere(const QString &nome, Contesto &ctx)
+{
+    for (const DescrizioneLeggere &d : finestre)
+        if (nome == QLatin1String(d.nome))
+            return new FinestraLeggere(ctx, d);
+    return nullptr;
+}

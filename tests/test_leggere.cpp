@@ -1,0 +1,355 @@
+// The eight reading windows: digits and words typed for the beads shown.
+#include "Banco.h"
+#include "abacus/FinestraLeggere.h"
+#include "abacus/VistaOrbetto.h"
+#include "shell/Applicazione.h"
+
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+double valore(int k, int n)
+{
+    return (k + 0.5) / n;
+}
+
+// Opens a reading window from the menu with its first number forced.
+FinestraLeggere *apri(Banco &b, const char *bottone, int numero, int su, bool attende = true)
+{
+    b.finoAlMenu();
+    if (!attende)
+        b.clic(QStringLiteral("Option1(0)"));
+    b.piattaforma.valori = {0.0, valore(numero, su)};
+    b.clic(QString::fromLatin1(bottone));
+    return qobject_cast<FinestraLeggere *>(b.principale());
+}
+
+void premiInvio(QWidget *w, bool ripetuto = false)
+{
+    QKeyEvent e(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), ripetuto);
+    QApplication::sendEvent(w, &e);
+}
+
+void rilasciaInvio(QWidget *w, bool ripetuto = false)
+{
+    QKeyEvent e(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), ripetuto);
+    QApplication::sendEvent(w, &e);
+}
+
+// Types the text and presses Enter as a pupil does.
+void rispondi(FinestraLeggere *f, const QString &testo)
+{
+    QLineEdit *box = f->risposta();
+    box->clear();
+    QTest::keyClicks(box, testo);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+// Enter held down: the first press, repeats, then the one real release.
+void tieniInvio(QWidget *w, int ripetizioni)
+{
+    premiInvio(w);
+    for (int i = 0; i < ripetizioni; ++i) {
+        rilasciaInvio(w, true);
+        premiInvio(w, true);
+    }
+    rilasciaInvio(w);
+}
+
+class AltraFinestra : public FinestraProgramma
+{
+public:
+    explicit AltraFinestra(Contesto &c) : FinestraProgramma(c, QStringLiteral("altra"), 3000, 2000, Ruolo::Affiancata) {}
+
+protected:
+    void richiestaChiusura() override { chiudi(); }
+};
+
+void attiva(QWidget *w)
+{
+    QEvent e(QEvent::WindowActivate);
+    QApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+class TestLeggere : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { preparaApplicazione(*qApp); }
+
+    void ogniFinestraMostraIlNumeroSulleAste_data()
+    {
+        QTest::addColumn<QString>("bottone");
+        QTest::addColumn<QString>("finestra");
+        QTest::addColumn<QString>("casella");
+        QTest::addColumn<int>("su");
+        QTest::addColumn<int>("estratto");
+        QTest::addColumn<int>("numero");
+        QTest::newRow("Form6") << "Command16" << "Form6" << "Text1" << 9 << 6 << 7;
+        QTest::newRow("Form99b") << "Command35" << "Form99b" << "TestoNumero" << 99 << 98 << 98;
+        QTest::newRow("Form999b") << "Command10" << "Form999b" << "TestoNumero" << 999 << 205 << 205;
+        QTest::newRow("F9999b") << "Command11" << "F9999b" << "TestoNumero" << 9999 << 9090 << 9090;
+        QTest::newRow("Form5") << "Command15" << "Form5" << "Text1" << 9 << 0 << 1;
+        QTest::newRow("Form99b1") << "Command5" << "Form99b1" << "TestoNumero" << 99 << 0 << 0;
+        QTest::newRow("Form999b1") << "Command3" << "Form999b1" << "TestoNumero" << 999 << 180 << 180;
+        QTest::newRow("F9999c") << "Command12" << "F9999c" << "Text1" << 9999 << 1000 << 1000;
+    }
+    void ogniFinestraMostraIlNumeroSulleAste()
+    {
+        QFETCH(QString, bottone);
+        QFETCH(QString, finestra);
+        QFETCH(QString, casella);
+        QFETCH(int, su);
+        QFETCH(int, estratto);
+        QFETCH(int, numero);
+        Banco b;
+        FinestraLeggere *f = apri(b, qPrintable(bottone), estratto, su);
+        QVERIFY(f);
+        QCOMPARE(f->objectName(), finestra);
+        QCOMPARE(f->risposta()->objectName(), casella);
+        QCOMPARE(int(b.ctx.NumeroCorrente), numero);
+        QCOMPARE(f->orbetto().ValoreOrbetto(), numero);
+        QCOMPARE(b.testo(QStringLiteral("EtichettaEsatti")), QStringLiteral("0"));
+        QVERIFY(f->risposta()->text().isEmpty());
+    }
+
+    void cifreLetteComeNumero()
+    {
+        Banco b;
+        FinestraLeggere *f = apri(b, "Command10", 456, 999, false);
+        b.piattaforma.valori = {0.0, 0.0, valore(456, 999), 0.0, 0.0, valore(456, 999)};
+        rispondi(f, QStringLiteral("4 5 6"));
+        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QVERIFY(f->risposta()->text().isEmpty()); // automatic: next number, box emptied
+        QCOMPARE(b.ctx.NumeroCorrente, qint16(456));
+        rispondi(f, QStringLiteral("456abc"));
+        QCOMPARE(b.ctx.ContaEsatti, qint16(2));
+        rispondi(f, QStringLiteral("456.5"));
+        QCOMPARE(b.ctx.ContaErrati, qint16(1));
+        QCOMPARE(f->risposta()->text(), QStringLiteral("456.5")); // stays for correcting
+        rispondi(f, QStringLiteral("abc"));
+        QCOMPARE(b.ctx.ContaErrati, qint16(2));
+    }
+
+    void puntoDiventaBlankInF9999b()
+    {
+        Banco b;
+        FinestraLeggere *f = apri(b, "Command11", 2345, 9999);
+        QTest::keyClicks(f->risposta(), QStringLiteral("2.345"));
+        QCOMPARE(f->risposta()->text(), QStringLiteral("2 345"));
+        QTest::keyClick(f->risposta(), Qt::Key_Return);
+        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        for (const char *giusta : {"2,345", "2a345"}) {
+            b.clic(QStringLiteral("BottoneAvanti"));
+            b.ctx.NumeroCorrente = 2345;
+            rispondi(f, QString::fromLatin1(giusta));
+        }
+        QCOMPARE(b.ctx.ContaEsatti, qint16(3));
+        // A "." into the empty box stays a ".".
+        b.clic(QStringLiteral("BottoneAvanti"));
+        QTest::keyClicks(f->risposta(), QStringLiteral(".5"));
+        QCOMPARE(f->risposta()->text(), QStringLiteral(".5"));
+    }
+
+    void invioSullaCasellaVuota()
+    {
+        Banco b;
+        FinestraLeggere *f = apri(b, "Command11", 17, 9999);
+        QTest::keyClick(f->risposta(), Qt::Key_Return);
+        QCOMPARE(b.ctx.ContaErrati, qint16(1));
+        Banco z;
+        FinestraLeggere *g = apri(z, "Command11", 0, 9999);
+        QTest::keyClick(g->risposta(), Qt::Key_Return);
+        QCOMPARE(z.ctx.ContaEsatti, qint16(1));
+        for (const char *bottone : {"Command16", "Command35", "Command10", "Command15", "Command12"}) {
+            Banco c;
+            FinestraLeggere *h = apri(c, bottone, 0, 9);
+            QTest::keyClick(h->risposta(), Qt::Key_Return);
+            QCOMPARE(c.ctx.ContaErrati + c.ctx.ContaEsatti, 0);
+        }
+    }
+
+    void invioTenutoPremuto_data()
+    {
+        QTest::addColumn<QString>("bottone");
+        QTest::addColumn<QString>("sbagliata");
+        QTest::addColumn<int>("errati");
+        QTest::newRow("Form99b conta ogni ripetizione") << "Command35" << "77" << 4;
+        QTest::newRow("Form999b conta ogni ripetizione") << "Command10" << "77" << 4;
+        QTest::newRow("Form6 una volta") << "Command16" << "77" << 1;
+        QTest::newRow("F9999b una volta") << "Command11" << "77" << 1;
+        QTest::newRow("Form5 una volta") << "Command15" << "DUE" << 1;
+        QTest::newRow("Form99b1 una volta") << "Command5" << "DUE" << 1;
+        QTest::newRow("F9999c una volta") << "Command12" << "DUE" << 1;
+    }
+    void invioTenutoPremuto()
+    {
+        QFETCH(QString, bottone);
+        QFETCH(QString, sbagliata);
+        QFETCH(int, errati);
+        Banco b;
+        FinestraLeggere *f = apri(b, qPrintable(bottone), 5, 9);
+        QTest::keyClicks(f->risposta(), sbagliata);
+        tieniInvio(f->risposta(), 3);
+        QCOMPARE(int(b.ctx.ContaErrati), errati);
+    }
+
+    void invioCheChiudeUnBoxNonGiudica()
+    {
+        Banco b;
+        FinestraLeggere *f = apri(b, "Command16", 2, 9);
+        QTest::keyClicks(f->risposta(), QStringLiteral("9"));
+        // The press went to the message box; only the release arrives here.
+        rilasciaInvio(f->risposta());
+        QCOMPARE(b.ctx.ContaErrati, qint16(0));
+        Banco p;
+        FinestraLeggere *g = apri(p, "Command5", 2, 9);
+        QTest::keyClicks(g->risposta(), QStringLiteral("tre"));
+        rilasciaInvio(g->risposta());
+        QCOMPARE(p.ctx.ContaErrati, qint16(0));
+    }
+
+    void paroleInMaiuscoloEsatte()
+    {
+        Banco b;
+        FinestraLeggere *f = apri(b, "Command5", 20, 99, false);
+        QCOMPARE(b.ctx.NumeroCorrente, qint16(20));
+        QTest::keyClicks(f->risposta(), QStringLiteral("venti"));
+        QCOMPARE(f->risposta()->text(), QStringLiteral("VENTI"));
+        QTest::keyClick(f->risposta(), Qt::Key_Return);
+        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+
+        const struct {
+            int numero;
+            const char *risposta;
+            bool giusta;
+        } casi[] = {
+            {21, "ventuno", true}, {21, "  VENTUNO ", true}, {21, "VENTI UNO", false}, {23, "VENTITRÉ", false},
+            {23, "VENTITRE", true}, {21, "21", false}, {0, "ZERO", true}, {0, "zero", true},
+            {180, "CENTOTTANTA", false}, {180, "CENTOOTTANTA", true}, {108, "centootto", true},
+        };
+        for (const auto &caso : casi) {
+            b.ctx.NumeroCorrente = qint16(caso.numero);
+            const qint16 esatti = b.ctx.ContaEsatti;
+            rispondi(f, QString::fromUtf8(caso.risposta));
+            QVERIFY2((b.ctx.ContaEsatti > esatti) == caso.giusta, caso.risposta);
+        }
+    }
+
+    void testoIncollatoNonDiventaMaiuscolo()
+    {
+        Banco b;
+        FinestraLeggere *f = apri(b, "Command5", 20, 99);
+        QApplication::clipboard()->setText(QStringLiteral("ventuno"));
+        b.ctx.NumeroCorrente = 21;
+        f->risposta()->paste();
+        QCOMPARE(f->risposta()->text(), QStringLiteral("ventuno"));
+        QTest::keyClick(f->risposta(), Qt::Key_Return);
+        QCOMPARE(b.ctx.ContaErrati, qint16(1));
+    }
+
+    void paroleDeiMigliaia()
+    {
+        Banco b;
+        FinestraLeggere *f = apri(b, "Command12", 1000, 9999);
+        rispondi(f, QStringLiteral("UNOMILA"));
+        rispondi(f, QStringLiteral("MILLE"));
+        QCOMPARE(b.ctx.ContaErrati, qint16(1));
+        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        b.clic(QStringLiteral("BottoneAvanti"));
+        b.ctx.NumeroCorrente = 2345;
+        rispondi(f, QStringLiteral("duemilatrecentoquarantacinque"));
+        QCOMPARE(b.ctx.ContaEsatti, qint16(2));
+        // F9999c: "." stays, and an empty box does nothing.
+        b.clic(QStringLiteral("BottoneAvanti"));
+        QTest::keyClicks(f->risposta(), QStringLiteral("A.B"));
+        QCOMPARE(f->risposta()->text(), QStringLiteral("A.B"));
+    }
+
+    void attesaConLaRispostaNellaCasellaDisabilitata()
+    {
+        Banco b;
+        FinestraLeggere *f = apri(b, "Command3", 21, 999);
+        auto *avanti = b.trova<QPushButton>(QStringLiteral("BottoneAvanti"));
+        QVERIFY(!avanti->isHidden() && !avanti->isEnabled());
+        rispondi(f, QStringLiteral("ventuno"));
+        QCOMPARE(f->risposta()->text(), QStringLiteral("VENTUNO"));
+        QVERIFY(!f->risposta()->isEnabled());
+        QVERIFY(avanti->isEnabled());
+        // A second Enter cannot judge: the box is disabled.
+        QTest::keyClick(f->risposta(), Qt::Key_Return);
+        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        // A new exercise by activation keeps the waiting state.
+        AltraFinestra altra(b.ctx);
+        attiva(&altra);
+        attiva(f);
+        QVERIFY(!f->risposta()->isEnabled() && avanti->isEnabled());
+        b.piattaforma.valori = {0.0, valore(7, 999)};
+        b.clic(QStringLiteral("BottoneAvanti"));
+        QVERIFY(f->risposta()->isEnabled() && f->risposta()->text().isEmpty());
+        QVERIFY(!avanti->isEnabled());
+        QCOMPARE(b.ctx.NumeroCorrente, qint16(7));
+    }
+
+    void massimoSceltoERipresa()
+    {
+        Banco b;
+        FinestraLeggere *f = apri(b, "Command35", 3, 99);
+        rispondi(f, QStringLiteral("1"));
+        b.menu(QStringLiteral("mnuMassimo"));
+        b.clic(QStringLiteral("OpzioneNumeroMassimo(0)"));
+        QVERIFY(b.trova<QWidget>(QStringLiteral("CorniceNumeroMassimo"))->isHidden());
+        QCOMPARE(b.ctx.NumeroMassimo, qint16(19));
+        QCOMPARE(b.testo(QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
+        for (int i = 0; i < 500; ++i) {
+            f->NuovoNumero();
+            QVERIFY(b.ctx.NumeroCorrente >= 0 && b.ctx.NumeroCorrente <= 18);
+        }
+        AltraFinestra altra(b.ctx);
+        attiva(&altra);
+        attiva(f);
+        QCOMPARE(b.ctx.NumeroMassimo, qint16(19)); // Form99b keeps it
+
+        Banco c;
+        FinestraLeggere *g = apri(c, "Command11", 3, 9999);
+        QCOMPARE(c.ctx.NumeroMassimo, qint16(9999));
+        c.menu(QStringLiteral("mnuMassimo"));
+        c.clic(QStringLiteral("OpzioneNumeroMassimo(0)"));
+        QCOMPARE(c.ctx.NumeroMassimo, qint16(1999));
+        AltraFinestra altra2(c.ctx);
+        attiva(&altra2);
+        attiva(g);
+        QCOMPARE(c.ctx.NumeroMassimo, qint16(9999)); // F9999b gives it up
+    }
+
+    void unitaDaUnoANoveEZeroAllaRipresa()
+    {
+        Banco b;
+        FinestraLeggere *f = apri(b, "Command16", 0, 9);
+        for (int i = 0; i < 500; ++i) {
+            f->NuovoNumero();
+            QVERIFY(b.ctx.NumeroCorrente >= 1 && b.ctx.NumeroCorrente <= 9);
+        }
+        rispondi(f, QStringLiteral("07"));
+        rispondi(f, QStringLiteral(" 7"));
+        QCOMPARE(b.ctx.ContaEsatti + b.ctx.ContaErrati, 2);
+        // Every activation of a units window starts the counters again.
+        AltraFinestra altra(b.ctx);
+        attiva(&altra);
+        attiva(f);
+        QCOMPARE(b.ctx.ContaEsatti + b.ctx.ContaErrati, 0);
+        QCOMPARE(b.testo(QStringLiteral("EtichettaErrati")), QStringLiteral("0"));
+        auto *u = b.trova<QPushButton>(QStringLiteral("Bot_u"));
+        const int prima = f->orbetto().ValoreOrbetto();
+        QTest::mousePress(u, Qt::LeftButton);
+        QCOMPARE(f->orbetto().ValoreOrbetto(), prima); // the "u" button is inert
+    }
+};
+
+QTEST_MAIN(TestLeggere)
+#include "test_leggere.moc"
