@@ -4,6 +4,7 @@
 #include "VistaOrbetto.h"
 #include "shell/Contesto.h"
 #include "shell/Controlli.h"
+#include "shell/FiltroInvio.h"
 #include "shell/Geometria.h"
 #include "shell/Navigatore.h"
 #include "shell/Piattaforma.h"
@@ -11,8 +12,6 @@
 #include "words/Risposte.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
@@ -95,11 +94,6 @@ std::vector<GeometriaAsta> geometria(const std::vector<Posto> &aste)
     }
 }
 
-bool invio(const QKeyEvent *e)
-{
-    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-}
-
 } // namespace
 
 FinestraLeggere::FinestraLeggere(Contesto &c, const DescrizioneLeggere &descrizione)
@@ -120,7 +114,8 @@ FinestraLeggere::FinestraLeggere(Contesto &c, const DescrizioneLeggere &descrizi
     casella->setObjectName(QString::fromLatin1(d.nomeRisposta));
     casella->setGeometry(geo::rettangolo(1890, 5040, 3525 + dx, 1095));
     casella->setFont(geo::carattere(QStringLiteral("Arial"), d.punti, true));
-    casella->installEventFilter(this);
+    auto *filtro = new FiltroInvio(casella, d.giudicaAllaPressione, [this] { giudica(); });
+    filtro->impostaSostituto([this](int codice) { return sostituto(codice); });
 
     BottoneAvanti = controlli::bottone(a, QStringLiteral("BottoneAvanti"), QStringLiteral("avanti"),
                                        geo::rettangolo(6120 + dx, 5040, 1905, 1095),
@@ -236,50 +231,6 @@ int FinestraLeggere::sostituto(int codice) const
     if (d.puntoInSpazio && codice == '.' && !casella->text().isEmpty())
         return ' ';
     return codice;
-}
-
-bool FinestraLeggere::eventFilter(QObject *oggetto, QEvent *evento)
-{
-    // A disabled box takes no keys (the filter sees them before the box).
-    if (oggetto != casella || inoltro || !casella->isEnabled())
-        return FinestraEsercizio::eventFilter(oggetto, evento);
-    if (evento->type() == QEvent::KeyPress) {
-        auto *tasto = static_cast<QKeyEvent *>(evento);
-        if (invio(tasto)) {
-            invioPremuto = true;
-            if (d.giudicaAllaPressione)
-                giudica();
-            return true;
-        }
-        // The typed character may be replaced before the box receives it.
-        const QString testo = tasto->text();
-        if (testo.size() == 1) {
-            const int codice = testo.at(0).unicode();
-            const int nuovo = sostituto(codice);
-            if (nuovo != codice) {
-                QKeyEvent sostituito(QEvent::KeyPress, tasto->key(), tasto->modifiers(), QString(QChar(nuovo)),
-                                     tasto->isAutoRepeat(), ushort(tasto->count()));
-                inoltro = true;
-                QCoreApplication::sendEvent(casella, &sostituito);
-                inoltro = false;
-                return true;
-            }
-        }
-    } else if (evento->type() == QEvent::KeyRelease) {
-        auto *tasto = static_cast<QKeyEvent *>(evento);
-        // Only the real release of an Enter pressed in this box judges: not
-        // the key repeats, not the Enter that closed a message box.
-        if (invio(tasto) && !tasto->isAutoRepeat()) {
-            const bool premuto = invioPremuto;
-            invioPremuto = false;
-            if (premuto && !d.giudicaAllaPressione)
-                giudica();
-            return true;
-        }
-    } else if (evento->type() == QEvent::FocusOut) {
-        invioPremuto = false;
-    }
-    return FinestraEsercizio::eventFilter(oggetto, evento);
 }
 
 FinestraProgramma *creaFinestraLeggere(const QString &nome, Contesto &ctx)

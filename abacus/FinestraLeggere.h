@@ -61,9 +61,6 @@ public:
     const VistaOrbetto &orbetto() const { return *vista; }
     QLineEdit *risposta() const { return casella; }
 
-protected:
-    bool eventFilter(QObject *oggetto, QEvent *evento) override;
-
 private:
     void giudica();
     bool esatta(const QString &testo) const;
@@ -76,8 +73,6 @@ private:
     QPushButton *BottoneAvanti;
     PannelloMassimo *cornice = nullptr;
     std::unique_ptr<Avanzamento> avanzamento;
-    bool invioPremuto = false;
-    bool inoltro = false;
 };
 
 FinestraProgramma *creaFinestraLeggere(const QString &nome, Contesto &ctx);

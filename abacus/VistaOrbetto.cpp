@@ -40,7 +40,7 @@ VistaOrbetto::VistaOrbetto(QWidget *a, const std::vector<GeometriaAsta> &geometr
     for (const GeometriaAsta &g : geometrie)
         aggiungiFilo(g.filoAlto, g.filoBasso, Qt::black);
     for (const GeometriaAsta &g : geometrie)
-        if (g.posti > 9)
+        if (g.prolungaAlto != g.prolungaBasso)
             aggiungiFilo(g.prolungaAlto, g.prolungaBasso, QColor(128, 128, 128));
 
     for (const GeometriaAsta &g : geometrie) {

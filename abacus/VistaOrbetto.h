@@ -26,8 +26,9 @@ struct GeometriaAsta {
     QSize pallina;              // a bead's box
     QRect bottone;              // the rod button; empty: none
     QString didascalia;         // its caption
-    // Rods of 19 places only: place 9 on the wire's grey extension above the
-    // rod, places 10 to 18 in a second column to the left.
+    // Rods of 19 places: place 9 on the wire's grey extension above the
+    // rod, places 10 to 18 in a second column to the left. The extension is
+    // drawn wherever its two ends differ.
     QPoint posto9;
     int secondaColonnaX = 0;
     QPoint prolungaAlto, prolungaBasso;

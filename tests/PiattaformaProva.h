@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <random>
 
 // The platform of the tests: scripted random values and answers, a fake
@@ -23,6 +24,8 @@ public:
 
     double adesso = 1000.0;
     QList<double> pause;
+    // Runs at every pause: what a pupil does while an animation runs.
+    std::function<void()> durantePausa;
 
     struct Box {
         QString titolo, testo;
@@ -64,6 +67,8 @@ public:
     {
         pause.append(secondi);
         adesso += secondi;
+        if (durantePausa)
+            durantePausa();
     }
     bool chiediSiNo(QWidget *, const QString &titolo, const QString &testo) override
     {

@@ -2,7 +2,10 @@
 //   vetrina OUT.png [step...]
 // Steps: clic:NAME (left click on a button), destro:NAME (right press),
 // menu:NAME (menu item), scrivi:NAME:TEXT (types into a box),
-// finestra:NAME (picture that window instead of the main one).
+// finestra:NAME (picture that window instead of the main one),
+// foto:FILE:MS (a picture of the main window MS milliseconds later, even in
+// the middle of an animation), aggiungi:primo|secondo (left presses on the
+// rod buttons that put that number of the operation on the abacus).
 #include "shell/Applicazione.h"
 #include "shell/Contesto.h"
 #include "shell/FinestraProgramma.h"
@@ -16,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -61,6 +65,23 @@ int main(int argc, char *argv[])
         const QString verbo = parti.value(0), nome = parti.value(1);
         if (verbo == QLatin1String("finestra")) {
             daFotografare = nome;
+            continue;
+        }
+        if (verbo == QLatin1String("foto")) {
+            const QString file = nome;
+            QTimer::singleShot(parti.value(2).toInt(), &app, [&ctx, file] {
+                if (QWidget *w = ctx.navigatore.principale())
+                    w->grab().save(file);
+            });
+            continue;
+        }
+        if (verbo == QLatin1String("aggiungi")) {
+            const int n = nome == QLatin1String("primo") ? ctx.PrimoAddendo : ctx.SecondoAddendo;
+            const std::pair<const char *, int> aste[] = {{"Bot_h", n / 100}, {"Bot_da", n / 10 % 10}, {"Bot_u", n % 10}};
+            for (const auto &[bottone, volte] : aste)
+                if (QWidget *b = cerca(ctx.navigatore, QString::fromLatin1(bottone)))
+                    for (int v = 0; v < volte; ++v)
+                        premi(b, Qt::LeftButton);
             continue;
         }
         QWidget *w = cerca(ctx.navigatore, nome);

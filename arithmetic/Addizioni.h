@@ -1,0 +1,59 @@
+#pragma once
+
+#include "FinestraAritmetica.h"
+
+// Form99c (with exchange) and Form99c1 (without): the addition on two rods
+// guided through four phases, with a prompt and a tick at every step.
+class AddizioneGuidata : public FinestraAritmetica
+{
+    Q_OBJECT
+public:
+    AddizioneGuidata(Contesto &ctx, bool conCambio);
+
+    void NuovoNumero() override;
+    int fase() const { return Fase; }
+
+protected:
+    qint16 risultatoAtteso() const override;
+    void Ricomincia() override;
+    void dopoAggiunta(Posto) override { Controlla(); }
+    void dopoRimozione(Posto) override { Controlla(); }
+    void dopoCambio() override { Controlla(); }
+    qint16 massimoAlCaricamento() const override { return 99; }
+
+private:
+    void Controlla();
+    void primoPrompt();
+
+    bool conCambio;
+    QLabel *Label5;
+    QPushButton *BottoneCambio = nullptr;
+    int Fase = 1;
+};
+
+// Form999c: the addition on three rods, unguided; the result box appears
+// when the abacus shows the sum with no rod above nine.
+class Addizione999 : public FinestraAritmetica
+{
+    Q_OBJECT
+public:
+    explicit Addizione999(Contesto &ctx);
+
+    void NuovoNumero() override;
+
+protected:
+    qint16 risultatoAtteso() const override;
+    void Ricomincia() override;
+    void dopoAggiunta(Posto p) override;
+    void dopoRimozione(Posto) override { Controlla(); }
+    void dopoCambio() override { Controlla(); }
+    qint16 massimoAlCaricamento() const override { return 999; }
+
+private:
+    void Controlla();
+    int cifra(Posto p) const;
+
+    QPushButton *BottoneCambio;
+    QPushButton *BottoneCambio2;
+    qint16 CifraU = 0, CifraDa = 0, CifraH = 0;
+};

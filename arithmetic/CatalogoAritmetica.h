@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class Contesto;
+class FinestraProgramma;
+
+// The column-arithmetic window of that name, or nullptr.
+FinestraProgramma *creaFinestraAritmetica(const QString &nome, Contesto &ctx);

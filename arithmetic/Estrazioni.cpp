@@ -1,0 +1,52 @@
+#include "Estrazioni.h"
+
+#include "shell/Contesto.h"
+
+#include <cmath>
+
+Operazione estraiConCambio99(Contesto &ctx)
+{
+    Operazione o;
+    o.somma = qint16(ctx.estrai(89) + 10);
+    o.primo = qint16(ctx.estrai(o.somma - 10) + 5);
+    o.secondo = qint16(o.somma - o.primo);
+    return o;
+}
+
+Operazione estraiConCambio999(Contesto &ctx)
+{
+    Operazione o;
+    o.somma = qint16(ctx.estrai(999) + 1);
+    o.primo = qint16(ctx.estrai(o.somma));
+    o.secondo = qint16(o.somma - o.primo);
+    return o;
+}
+
+Operazione estraiSenzaCambio(Contesto &ctx)
+{
+    int decine = 0, unita = 0;
+    // With both digits of the sum below 2 the only first number would be 0,
+    // and the redraw of the first number could never end: a new sum instead.
+    while (decine < 2 && unita < 2) {
+        decine = ctx.estrai(10);
+        unita = ctx.estrai(10);
+    }
+    int primo = 0;
+    while (primo == 0) {
+        const int a = int(std::floor(decine * ctx.Casuale()));
+        const int b = int(std::floor(unita * ctx.Casuale()));
+        primo = 10 * a + b;
+    }
+    Operazione o;
+    o.somma = qint16(10 * decine + unita);
+    o.primo = qint16(primo);
+    o.secondo = qint16(o.somma - o.primo);
+    return o;
+}
+
+void impostaOperazione(Contesto &ctx, const Operazione &o)
+{
+    ctx.PrimoAddendo = o.primo;
+    ctx.SecondoAddendo = o.secondo;
+    ctx.Somma = o.somma;
+}

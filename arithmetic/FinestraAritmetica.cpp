@@ -1,0 +1,298 @@
+#include "FinestraAritmetica.h"
+
+#include "abacus/Disegni.h"
+#include "abacus/VistaOrbetto.h"
+#include "shell/Contesto.h"
+#include "shell/Controlli.h"
+#include "shell/FiltroInvio.h"
+#include "shell/Geometria.h"
+#include "shell/Navigatore.h"
+#include "shell/Piattaforma.h"
+#include "shell/Testi.h"
+#include "words/Risposte.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+
+FinestraAritmetica::FinestraAritmetica(Contesto &c, const QString &nome, const DisposizioneAritmetica &d,
+                                       const std::vector<GeometriaAsta> &aste)
+    : FinestraEsercizio(c, nome, d.larghezza, d.altezza, false)
+{
+    QWidget *a = area();
+    EtichettaNumero = controlli::etichetta(a, QStringLiteral("EtichettaNumero"), QString(),
+                                           geo::rettangolo(d.numero.x(), d.numero.y(), d.numero.width(), d.numero.height()),
+                                           geo::carattere(QStringLiteral("Arial"), 18, true),
+                                           Qt::AlignLeft | Qt::AlignVCenter);
+    EtichettaNumero->setWordWrap(false);
+    Text1 = new QLineEdit(a);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(geo::rettangolo(d.risultato.x(), d.risultato.y(), d.risultato.width(), d.risultato.height()));
+    Text1->setFont(geo::carattere(QStringLiteral("Arial"), 18, true));
+    Text1->hide();
+    filtro = new FiltroInvio(Text1, false, [this] { giudica(); });
+
+    vista = new VistaOrbetto(a, aste);
+
+    const QFont fontBottoni = geo::carattere(QStringLiteral("Arial"), 13, true);
+    QPushButton *ricomincia = controlli::bottone(a, QStringLiteral("Bot_ricomincia"), QStringLiteral("Ricomincia"),
+                                                 geo::rettangolo(d.ricomincia.x(), d.ricomincia.y(), 1905, 1095),
+                                                 fontBottoni);
+    connect(ricomincia, &QPushButton::clicked, this, seLibero([this] { Ricomincia(); }));
+    BottoneAvanti = controlli::bottone(a, QStringLiteral("BottoneAvanti"), QStringLiteral("avanti"),
+                                       geo::rettangolo(d.avanti.x(), d.avanti.y(), 1935, 975), fontBottoni);
+    BottoneAvanti->setEnabled(false);
+    connect(BottoneAvanti, &QPushButton::clicked, this, seLibero([this] { BottoneAvanti_Click(); }));
+    avanzamento = std::make_unique<Avanzamento>(BottoneAvanti, Text1);
+    creaRiscontro(d.riscontro);
+    if (!d.istruzione.isNull())
+        controlli::etichetta(a, QStringLiteral("Label6"),
+                             QStringLiteral("Click sinistro per inserire le palline, click destro per toglierle."),
+                             geo::rettangolo(d.istruzione.x(), d.istruzione.y(), 6015, 255),
+                             geo::carattere(QStringLiteral("Arial"), 8));
+}
+
+FinestraAritmetica::~FinestraAritmetica() = default;
+
+void FinestraAritmetica::carica()
+{
+    avanzamento->allAttivazione(ctx.AttendiBottone);
+    AzzeraConteggio(ctx, riscontro());
+    vista->SvuotaOrbetto();
+    if (const qint16 massimo = massimoAlCaricamento())
+        ctx.NumeroMassimo = massimo;
+    NuovoNumero();
+}
+
+void FinestraAritmetica::richiestaChiusura()
+{
+    // Nothing leaves the window while beads are being exchanged.
+    if (!animazione)
+        FinestraEsercizio::richiestaChiusura();
+}
+
+void FinestraAritmetica::bottoniConPressione()
+{
+    connect(vista, &VistaOrbetto::premuto, this, &FinestraAritmetica::premuta);
+}
+
+void FinestraAritmetica::premuta(Posto p, Qt::MouseButton tasto)
+{
+    if (animazione)
+        return;
+    if (tasto == Qt::LeftButton) {
+        if (vista->AggiungiPallina(p)) {
+            aggiornaConteggi();
+            dopoAggiunta(p);
+        }
+    } else if (vista->TogliPallina(p)) {
+        aggiornaConteggi();
+        dopoRimozione(p);
+    }
+}
+
+void FinestraAritmetica::bottonePiu(Posto p, const QString &nome, const QString &testo, const QRect &posto)
+{
+    QPushButton *b = controlli::bottone(area(), nome, testo, geo::rettangolo(posto.x(), posto.y(), posto.width(), posto.height()),
+                                        geo::carattere(QStringLiteral("Arial"), 13, true));
+    connect(b, &QPushButton::clicked, this, seLibero([this, p] { premuta(p, Qt::LeftButton); }));
+}
+
+void FinestraAritmetica::bottoneMeno(Posto p, const QString &nome, const QString &testo, const QRect &posto)
+{
+    QPushButton *b = controlli::bottone(area(), nome, testo, geo::rettangolo(posto.x(), posto.y(), posto.width(), posto.height()),
+                                        geo::carattere(QStringLiteral("Arial"), 13, true));
+    connect(b, &QPushButton::clicked, this, seLibero([this, p] { premuta(p, Qt::RightButton); }));
+}
+
+QLabel *FinestraAritmetica::etichettaConteggio(Posto p, const QString &nome, QPoint posto)
+{
+    QLabel *l = controlli::etichetta(area(), nome, TestoConteggio(0), geo::rettangolo(posto.x(), posto.y(), 375, 495),
+                                     geo::carattere(QStringLiteral("Arial"), 10, true), Qt::AlignLeft | Qt::AlignVCenter);
+    l->setWordWrap(false);
+    conteggi.insert(p, l);
+    return l;
+}
+
+void FinestraAritmetica::aggiornaConteggi()
+{
+    for (auto i = conteggi.cbegin(); i != conteggi.cend(); ++i)
+        i.value()->setText(TestoConteggio(vista->conteggio(i.key())));
+}
+
+QLabel *FinestraAritmetica::etichettaPrompt(const QString &nome, const QRect &posto)
+{
+    return controlli::etichetta(area(), nome, QString(),
+                                geo::rettangolo(posto.x(), posto.y(), posto.width(), posto.height()),
+                                geo::carattere(QStringLiteral("Arial"), 12, true));
+}
+
+QPushButton *FinestraAritmetica::bottoneCambio(const QString &nome, const QRect &posto)
+{
+    return controlli::bottone(area(), nome, QStringLiteral("Cambio"),
+                              geo::rettangolo(posto.x(), posto.y(), posto.width(), posto.height()),
+                              geo::carattere(QStringLiteral("Arial"), 14, true));
+}
+
+Linea *FinestraAritmetica::lineaSegno(Posto p, const QString &nome, int x1, int x2)
+{
+    auto *l = new Linea(QColor(0, 0, 0), 3, area());
+    l->setObjectName(nome);
+    l->posiziona(geo::punto(x1, 0), geo::punto(x2, 0));
+    l->hide();
+    segni.insert(p, l);
+    return l;
+}
+
+void FinestraAritmetica::collocaSegno(Posto p, int cifra)
+{
+    Linea *l = segni.value(p);
+    if (!l)
+        return;
+    const int y = geo::px(vista->altoPosto(p, cifra) + 435);
+    l->posiziona(QPoint(l->inizio().x(), y), QPoint(l->fine().x(), y));
+}
+
+void FinestraAritmetica::mostraSegni(bool visibili)
+{
+    for (Linea *l : std::as_const(segni))
+        l->setVisible(visibili);
+}
+
+void FinestraAritmetica::creaMenu(const QString &voceStampa, qint16 tipoScheda)
+{
+    // While beads are exchanged the whole menu bar is disabled.
+    voceAzzera(QStringLiteral("Azzera conteggio        "));
+    if (tipoScheda > 0) {
+        QAction *stampa = voceMenu(voceStampa, QStringLiteral("Stampa scheda        "));
+        connect(stampa, &QAction::triggered, this, seLibero([this, tipoScheda] {
+                    ctx.TipoScheda = tipoScheda;
+                    ctx.navigatore.mostraAffiancata(QStringLiteral("formStampa"));
+                }));
+    }
+    voceInformazioni();
+    voceEsci();
+}
+
+void FinestraAritmetica::pausa(double secondi)
+{
+    QApplication::processEvents();
+    ctx.piattaforma.attendi(secondi);
+    QApplication::processEvents();
+}
+
+void FinestraAritmetica::suona()
+{
+    suonaPasso(ctx);
+}
+
+void FinestraAritmetica::mostraRisultato()
+{
+    Text1->clear();
+    Text1->show();
+    if (Text1->isEnabled())
+        Text1->setFocus();
+}
+
+void FinestraAritmetica::segnalaErrato(bool conBeep)
+{
+    if (conBeep)
+        SegnalaErratoConBeep(ctx, riscontro());
+    else
+        SegnalaErrato(ctx, riscontro());
+}
+
+void FinestraAritmetica::animazioneInizia(bool inizio)
+{
+    // While beads are exchanged every input of the window is inert: the
+    // handlers check the flag, the result box drops its keys and the menu
+    // bar is disabled.
+    animazione = inizio;
+    filtro->impostaInerte(inizio);
+    menuBar()->setEnabled(!inizio);
+}
+
+void FinestraAritmetica::cambioInSu(Posto basso, Posto alto, QPushButton *bottone, bool conBeep)
+{
+    if (animazione)
+        return;
+    const int c = vista->conteggio(basso);
+    if (c < 10) {
+        segnalaErrato(conBeep);
+        return;
+    }
+    const int t = vista->conteggio(alto);
+    if (t >= vista->modello().posti(alto))
+        return; // no free place for the new bead
+    animazioneInizia(true);
+    for (int volta = 0; volta < 9; ++volta) {
+        for (int i = c - 10; i <= c - 1; ++i)
+            vista->commuta(basso, i);
+        pausa(0.3);
+    }
+    for (int i = c - 1; i >= c - 10; --i)
+        vista->impostaVisibile(basso, i, false);
+    for (int volta = 0; volta < 4; ++volta) {
+        vista->commuta(alto, t);
+        pausa(0.3);
+    }
+    vista->impostaVisibile(alto, t, true);
+    vista->impostaConteggio(alto, qint16(t + 1));
+    bottone->setEnabled(false);
+    vista->impostaConteggio(basso, qint16(c - 10));
+    animazioneInizia(false);
+    aggiornaConteggi();
+    dopoCambio();
+}
+
+void FinestraAritmetica::cambioInGiu(Posto alto, Posto basso, QPushButton *bottone, bool conBeep)
+{
+    if (animazione)
+        return;
+    const int m = vista->conteggio(basso);
+    const int n = vista->conteggio(alto);
+    if (m >= 10 || n == 0) {
+        segnalaErrato(conBeep);
+        return;
+    }
+    animazioneInizia(true);
+    const int t = n - 1;
+    vista->impostaConteggio(alto, qint16(t));
+    for (int volta = 0; volta < 9; ++volta) {
+        vista->commuta(alto, t);
+        pausa(0.3);
+    }
+    vista->impostaVisibile(alto, t, false);
+    for (int volta = 0; volta < 9; ++volta) {
+        for (int i = m; i <= m + 9; ++i)
+            vista->commuta(basso, i);
+        pausa(0.3);
+    }
+    for (int i = m; i <= m + 9; ++i)
+        vista->impostaVisibile(basso, i, true);
+    bottone->setEnabled(false);
+    vista->impostaConteggio(basso, qint16(m + 10));
+    animazioneInizia(false);
+    aggiornaConteggi();
+    dopoCambio();
+}
+
+void FinestraAritmetica::giudica()
+{
+    if (animazione || Text1->text().isEmpty())
+        return;
+    if (!digitatoUguale(Text1->text(), risultatoAtteso())) {
+        SegnalaErrato(ctx, riscontro());
+        return;
+    }
+    SegnalaEsatto(ctx, riscontro());
+    if (avanzamento->dopoEsatto())
+        NuovoNumero();
+}
+
+void FinestraAritmetica::BottoneAvanti_Click()
+{
+    avanzamento->avantiPremuto();
+    NuovoNumero();
+}

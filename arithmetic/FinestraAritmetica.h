@@ -1,0 +1,124 @@
+#pragma once
+
+#include "abacus/ModelloOrbetto.h"
+#include "shell/FinestraEsercizio.h"
+
+#include <QMap>
+#include <QPoint>
+#include <QRect>
+
+#include <memory>
+#include <vector>
+
+class FiltroInvio;
+class Linea;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class VistaOrbetto;
+struct GeometriaAsta;
+
+// Where an arithmetic window puts the controls every one of them has.
+struct DisposizioneAritmetica {
+    int larghezza, altezza;       // client area (twips)
+    QRect numero;                 // EtichettaNumero, the operation
+    QRect risultato;              // Text1
+    QPoint ricomincia, avanti;    // Bot_ricomincia, BottoneAvanti
+    PostiRiscontro riscontro;
+    QPoint istruzione;            // Label6's fixed instruction; (0, 0): none
+};
+
+// What the six column-arithmetic windows share: rods of 9 or 19 places with
+// their count labels, the operation and the result box, the exchange and its
+// animation, "Ricomincia", "avanti", the menus. Each window adds its own
+// procedure (NuovoNumero, Controlla) beside its prompts.
+class FinestraAritmetica : public FinestraEsercizio
+{
+    Q_OBJECT
+public:
+    FinestraAritmetica(Contesto &ctx, const QString &nome, const DisposizioneAritmetica &disposizione,
+                       const std::vector<GeometriaAsta> &aste);
+    ~FinestraAritmetica() override;
+
+    void carica() override;
+    virtual void NuovoNumero() = 0;
+
+    const VistaOrbetto &orbetto() const { return *vista; }
+    bool animazioneInCorso() const { return animazione; }
+
+protected:
+    // The number the typed result must equal.
+    virtual qint16 risultatoAtteso() const = 0;
+    virtual void Ricomincia() = 0;
+    // Called after a bead was added or taken away (count labels already
+    // refreshed).
+    virtual void dopoAggiunta(Posto p) = 0;
+    virtual void dopoRimozione(Posto p) = 0;
+    // Called when an exchange has ended (labels already refreshed).
+    virtual void dopoCambio() {}
+    // NumeroMassimo written at load (0: not touched).
+    virtual qint16 massimoAlCaricamento() const { return 0; }
+
+    // Rod buttons: left press adds, any other button removes (additions).
+    void bottoniConPressione();
+    // "+" and "-" buttons reacting to a plain click (subtractions).
+    void bottonePiu(Posto p, const QString &nome, const QString &testo, const QRect &posto);
+    void bottoneMeno(Posto p, const QString &nome, const QString &testo, const QRect &posto);
+
+    QLabel *etichettaConteggio(Posto p, const QString &nome, QPoint posto);
+    void aggiornaConteggi();
+    QLabel *etichettaPrompt(const QString &nome, const QRect &posto);
+    QPushButton *bottoneCambio(const QString &nome, const QRect &posto);
+    // A marker line across a rod, from x1 to x2; hidden until placed and shown.
+    Linea *lineaSegno(Posto p, const QString &nome, int x1, int x2);
+    // Places the marker level with the top of `cifra` beads on its rod.
+    void collocaSegno(Posto p, int cifra);
+    void mostraSegni(bool visibili);
+
+    // Menu items: Azzera, Stampa (tipoScheda > 0), Informazioni, Esci.
+    void creaMenu(const QString &voceStampa, qint16 tipoScheda);
+
+    // The exchange of ten beads of the lower rod for one of the upper.
+    // Fewer than ten beads: a wrong answer (the beep in place of the sound
+    // when conBeep). An upper rod with no free place refuses it silently.
+    void cambioInSu(Posto basso, Posto alto, QPushButton *bottone, bool conBeep);
+    // The borrow: one bead of the upper rod broken into ten of the lower.
+    // Refused as a wrong answer with ten or more below or none above.
+    void cambioInGiu(Posto alto, Posto basso, QPushButton *bottone, bool conBeep);
+
+    // Waits with pending events handled before and after.
+    void pausa(double secondi);
+    // The short sound of a completed step.
+    void suona();
+    // Text1 cleared, shown, and focused when it is enabled.
+    void mostraRisultato();
+    void segnalaErrato(bool conBeep);
+
+    Contesto &contesto() { return ctx; }
+    VistaOrbetto *vista;
+    QLabel *EtichettaNumero;
+    QLineEdit *Text1;
+    QPushButton *BottoneAvanti;
+    std::unique_ptr<Avanzamento> avanzamento;
+    QMap<Posto, QLabel *> conteggi;
+    QMap<Posto, Linea *> segni;
+
+private:
+    void richiestaChiusura() override;
+    void premuta(Posto p, Qt::MouseButton tasto);
+    void giudica();
+    void BottoneAvanti_Click();
+    void animazioneInizia(bool inizio);
+    // Runs a handler unless an animation is running.
+    template<typename F>
+    auto seLibero(F f)
+    {
+        return [this, f] {
+            if (!animazione)
+                f();
+        };
+    }
+
+    FiltroInvio *filtro;
+    bool animazione = false;
+};

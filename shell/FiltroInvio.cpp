@@ -1,0 +1,64 @@
+#include "FiltroInvio.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+bool invio(const QKeyEvent *e)
+{
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+FiltroInvio::FiltroInvio(QLineEdit *c, bool pressione, std::function<void()> g)
+    : QObject(c), casella(c), allaPressione(pressione), giudica(std::move(g))
+{
+    casella->installEventFilter(this);
+}
+
+bool FiltroInvio::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    const QEvent::Type tipo = evento->type();
+    if (oggetto != casella || inoltro || (tipo != QEvent::KeyPress && tipo != QEvent::KeyRelease))
+        return false;
+    // A disabled box takes no keys (a filter sees them before the box does).
+    if (!casella->isEnabled())
+        return false;
+    if (fermo)
+        return true;
+    auto *tasto = static_cast<QKeyEvent *>(evento);
+    if (tipo == QEvent::KeyPress) {
+        if (invio(tasto)) {
+            premuto = true;
+            if (allaPressione)
+                giudica();
+            return true;
+        }
+        const QString testo = tasto->text();
+        if (sostituisci && testo.size() == 1) {
+            const int codice = testo.at(0).unicode();
+            const int nuovo = sostituisci(codice);
+            if (nuovo != codice) {
+                QKeyEvent sostituito(QEvent::KeyPress, tasto->key(), tasto->modifiers(), QString(QChar(nuovo)),
+                                     tasto->isAutoRepeat(), ushort(tasto->count()));
+                inoltro = true;
+                QCoreApplication::sendEvent(casella, &sostituito);
+                inoltro = false;
+                return true;
+            }
+        }
+        premuto = false;
+        return false;
+    }
+    if (invio(tasto) && !tasto->isAutoRepeat()) {
+        const bool eraPremuto = premuto;
+        premuto = false;
+        if (eraPremuto && !allaPressione)
+            giudica();
+        return true;
+    }
+    return false;
+}
