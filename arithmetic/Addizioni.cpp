@@ -1,5 +1,6 @@
 #include "Addizioni.h"
 
+#include "Disposizioni.h"
 #include "Estrazioni.h"
 #include "abacus/Disegni.h"
 #include "abacus/VistaOrbetto.h"
@@ -11,86 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-// The rods of Form99c, as drawn: tens of 9 places, units of 19 (9 when
-// there is no exchange).
-std::vector<GeometriaAsta> asteDecineUnita(bool unitaLunga)
-{
-    GeometriaAsta da;
-    da.posto = Posto::da;
-    da.filoAlto = {1950, 2010};
-    da.filoBasso = {1950, 5700};
-    da.pallina0 = {1680, 5355};
-    da.pallina = {540, 435};
-    da.bottone = {1470, 5760, 975, 735};
-    da.didascalia = QStringLiteral("+ da");
-    GeometriaAsta u;
-    u.posto = Posto::u;
-    u.posti = unitaLunga ? 19 : 9;
-    u.filoAlto = {5475, 1935};
-    u.filoBasso = {5475, 5700};
-    u.pallina0 = {5250, 5310};
-    u.pallina = {435, 435};
-    u.bottone = {4800, 5760, 975, 735};
-    u.didascalia = QStringLiteral("+ u");
-    u.posto9 = {5250, 1470};
-    u.secondaColonnaX = 4830;
-    if (unitaLunga) {
-        da.prolungaAlto = {1935, 1530};
-        da.prolungaBasso = {1935, 1960};
-        u.prolungaAlto = {5475, 1530};
-        u.prolungaBasso = {5475, 1960};
-    }
-    return {da, u};
-}
-
-const DisposizioneAritmetica disposizione99{9600,
-                                            7275,
-                                            {45, 195, 3495, 615},
-                                            {3600, 120, 1455, 855},
-                                            {6720, 4080},
-                                            {6720, 5520},
-                                            {{7200, 360}, {7035, 1410}, {7875, 1290}, {7080, 1920}, {7965, 1800}},
-                                            {480, 6600}};
-
-// Form999c: three rods, tens and units of 19 places, and the right-hand
-// column moved out to make room for the second exchange button.
-GeometriaAsta astaLarga(Posto p, int x, int posti, const char *didascalia)
-{
-    GeometriaAsta g;
-    g.posto = p;
-    g.posti = posti;
-    g.filoAlto = {x, 2010};
-    g.filoBasso = {x, 5700};
-    const int larghezza = p == Posto::u ? 435 : 540;
-    g.pallina0 = {x - larghezza / 2, p == Posto::u ? 5310 : 5355};
-    g.pallina = {larghezza, 435};
-    g.bottone = {x - 480, 5760, 975, 735};
-    g.didascalia = QString::fromLatin1(didascalia);
-    if (posti > 9) {
-        g.posto9 = {g.pallina0.x(), 1470};
-        g.secondaColonnaX = g.pallina0.x() - larghezza + 15;
-        g.prolungaAlto = {x, 1530};
-        g.prolungaBasso = {x, 1960};
-    }
-    return g;
-}
-
-const DisposizioneAritmetica disposizione999{12600,
-                                             7275,
-                                             {45, 195, 3495, 615},
-                                             {3600, 120, 1455, 855},
-                                             {9960, 4080},
-                                             {9960, 5520},
-                                             {{10440, 360}, {10275, 1410}, {11115, 1290}, {10320, 1920}, {11205, 1800}},
-                                             {480, 6600}};
-
-} // namespace
 
 AddizioneGuidata::AddizioneGuidata(Contesto &c, bool cambio)
     : FinestraAritmetica(c, cambio ? QStringLiteral("Form99c") : QStringLiteral("Form99c1"), disposizione99,
-                         asteDecineUnita(cambio)),
+                         asteDecineUnita(cambio, true)),
       conCambio(cambio)
 {
     bottoniConPressione();
@@ -178,8 +103,7 @@ void AddizioneGuidata::Ricomincia()
 
 Addizione999::Addizione999(Contesto &c)
     : FinestraAritmetica(c, QStringLiteral("Form999c"), disposizione999,
-                         {astaLarga(Posto::h, 1500, 9, "h"), astaLarga(Posto::da, 4950, 19, "da"),
-                          astaLarga(Posto::u, 8400, 19, "u")})
+                         asteCentinaia(true))
 {
     bottoniConPressione();
     etichettaConteggio(Posto::h, QStringLiteral("Label5"), {1950, 6000});

@@ -4,7 +4,7 @@
 // menu:NAME (menu item), scrivi:NAME:TEXT (types into a box),
 // finestra:NAME (picture that window instead of the main one),
 // foto:FILE:MS (a picture of the main window MS milliseconds later, even in
-// the middle of an animation), aggiungi:primo|secondo (left presses on the
+// the middle of an animation), aggiungi:primo|secondo|somma (left presses on the
 // rod buttons that put that number of the operation on the abacus).
 #include "shell/Applicazione.h"
 #include "shell/Contesto.h"
@@ -76,7 +76,9 @@ int main(int argc, char *argv[])
             continue;
         }
         if (verbo == QLatin1String("aggiungi")) {
-            const int n = nome == QLatin1String("primo") ? ctx.PrimoAddendo : ctx.SecondoAddendo;
+            const int n = nome == QLatin1String("primo")   ? ctx.PrimoAddendo
+                          : nome == QLatin1String("somma") ? ctx.Somma
+                                                           : ctx.SecondoAddendo;
             const std::pair<const char *, int> aste[] = {{"Bot_h", n / 100}, {"Bot_da", n / 10 % 10}, {"Bot_u", n % 10}};
             for (const auto &[bottone, volte] : aste)
                 if (QWidget *b = cerca(ctx.navigatore, QString::fromLatin1(bottone)))

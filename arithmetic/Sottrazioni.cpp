@@ -1,0 +1,171 @@
+#include "Sottrazioni.h"
+
+#include "Disposizioni.h"
+#include "Estrazioni.h"
+#include "abacus/VistaOrbetto.h"
+#include "shell/Colori.h"
+#include "shell/Contesto.h"
+#include "shell/Testi.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// "+" and "-" side by side under a rod at x.
+QRect sottoASinistra(int x)
+{
+    return {x - 750, 5760, 735, 735};
+}
+
+QRect sottoADestra(int x)
+{
+    return {x + 15, 5760, 735, 735};
+}
+
+QString operazione(const Contesto &ctx)
+{
+    return TestoConteggio(ctx.Somma) + QStringLiteral(" - ") + TestoConteggio(ctx.SecondoAddendo) + QStringLiteral(" = ");
+}
+
+} // namespace
+
+SottrazioneGuidata::SottrazioneGuidata(Contesto &c, bool cambio)
+    : FinestraAritmetica(c, cambio ? QStringLiteral("Form99d") : QStringLiteral("Form99d1"),
+                         senzaIstruzione(disposizione99), asteDecineUnita(cambio, false)),
+      conCambio(cambio)
+{
+    bottonePiu(Posto::da, QStringLiteral("Bot_da"), QStringLiteral("+ da"), sottoASinistra(xAsta::decine99));
+    bottoneMeno(Posto::da, QStringLiteral("Command1"), QStringLiteral("- da"), sottoADestra(xAsta::decine99));
+    bottonePiu(Posto::u, QStringLiteral("Bot_u"), QStringLiteral("+ u"), sottoASinistra(xAsta::unita99));
+    bottoneMeno(Posto::u, QStringLiteral("Command2"), QStringLiteral("- u"), sottoADestra(xAsta::unita99));
+    etichettaConteggio(Posto::da, QStringLiteral("Label4"), {xAsta::decine99 + 780, 5880});
+    etichettaConteggio(Posto::u, QStringLiteral("Label3"), {xAsta::unita99 + 780, 5880});
+    Label5 = etichettaPrompt(QStringLiteral("Label5"), {6300, 2400, 2640, 1560});
+    if (conCambio) {
+        BottoneCambio = bottoneCambio(QStringLiteral("BottoneCambio"), {2820, 3150, 1485, 960});
+        connect(BottoneCambio, &QPushButton::clicked, this,
+                [this] { cambioInGiu(Posto::da, Posto::u, BottoneCambio, false); });
+    }
+    creaMenu(QStringLiteral("mnuStampa"), conCambio ? 17 : 18);
+}
+
+qint16 SottrazioneGuidata::risultatoAtteso() const
+{
+    return ctx.PrimoAddendo;
+}
+
+void SottrazioneGuidata::primoPrompt()
+{
+    Label5->setText(QStringLiteral("inserisci il numero ") + TestoConteggio(ctx.Somma) +
+                    QStringLiteral(" premendo i bottoni +da  e +u"));
+}
+
+void SottrazioneGuidata::NuovoNumero()
+{
+    impostaSfondo(coloreDaTabella(ctx, TabellaColori::Decine));
+    Text1->hide();
+    Fase = 1;
+    vista->SvuotaOrbetto();
+    aggiornaConteggi();
+    impostaOperazione(ctx, conCambio ? estraiConCambio99(ctx) : estraiSenzaCambio(ctx));
+    if (BottoneCambio)
+        BottoneCambio->setEnabled(true);
+    EtichettaNumero->setText(operazione(ctx));
+    primoPrompt();
+}
+
+void SottrazioneGuidata::Controlla()
+{
+    const int v = vista->ValoreOrbetto();
+    if (Fase == 1 && v == ctx.Somma) {
+        Fase = 2;
+        suona();
+        Label5->setText(QStringLiteral("togli il numero ") + TestoConteggio(ctx.SecondoAddendo) +
+                        (conCambio ? QStringLiteral(" con i bottoni  -da  e -u. Esegui il cambio se necessario")
+                                   : QStringLiteral(" con i bottoni  -da  e -u. ")));
+    }
+    // Fase stays 2: every later return to the result repeats this, sound included.
+    if (Fase == 2 && v == ctx.PrimoAddendo) {
+        Label5->setText(QStringLiteral("scrivi il risultato"));
+        Text1->clear();
+        suona();
+        mostraRisultato();
+    }
+}
+
+void SottrazioneGuidata::Ricomincia()
+{
+    Fase = 1;
+    if (BottoneCambio)
+        BottoneCambio->setEnabled(true);
+    vista->SvuotaOrbetto();
+    aggiornaConteggi();
+    primoPrompt();
+}
+
+Sottrazione999::Sottrazione999(Contesto &c)
+    : FinestraAritmetica(c, QStringLiteral("Form999d"), senzaIstruzione(disposizione999), asteCentinaia(false))
+{
+    bottonePiu(Posto::h, QStringLiteral("Bot_h"), QStringLiteral("+ h"), sottoASinistra(xAsta::centinaia999));
+    bottoneMeno(Posto::h, QStringLiteral("Command1"), QStringLiteral("- h"), sottoADestra(xAsta::centinaia999));
+    bottonePiu(Posto::da, QStringLiteral("Bot_da"), QStringLiteral("+ da"), sottoASinistra(xAsta::decine999));
+    bottoneMeno(Posto::da, QStringLiteral("Command2"), QStringLiteral("- da"), sottoADestra(xAsta::decine999));
+    bottonePiu(Posto::u, QStringLiteral("Bot_u"), QStringLiteral("+ u"), sottoASinistra(xAsta::unita999));
+    bottoneMeno(Posto::u, QStringLiteral("Command3"), QStringLiteral("- u"), sottoADestra(xAsta::unita999));
+    etichettaConteggio(Posto::h, QStringLiteral("Label5"), {xAsta::centinaia999 + 780, 5880});
+    etichettaConteggio(Posto::da, QStringLiteral("Label4"), {xAsta::decine999 + 780, 5880});
+    etichettaConteggio(Posto::u, QStringLiteral("Label3"), {xAsta::unita999 + 780, 5880});
+    Label6 = etichettaPrompt(QStringLiteral("Label6"), {5280, 60, 4980, 1380});
+    BottoneCambio2 = bottoneCambio(QStringLiteral("BottoneCambio2"), {2250, 3150, 1485, 960});
+    BottoneCambio = bottoneCambio(QStringLiteral("BottoneCambio"), {5745, 3150, 1485, 960});
+    connect(BottoneCambio, &QPushButton::clicked, this, [this] { cambioInGiu(Posto::da, Posto::u, BottoneCambio, true); });
+    connect(BottoneCambio2, &QPushButton::clicked, this,
+            [this] { cambioInGiu(Posto::h, Posto::da, BottoneCambio2, true); });
+    creaMenu(QString(), 0);
+}
+
+qint16 Sottrazione999::risultatoAtteso() const
+{
+    return ctx.PrimoAddendo;
+}
+
+void Sottrazione999::NuovoNumero()
+{
+    impostaSfondo(ColoreCasuale(ctx));
+    BottoneAvanti->setEnabled(false);
+    Text1->hide();
+    vista->SvuotaOrbetto();
+    aggiornaConteggi();
+    impostaOperazione(ctx, estraiConCambio999(ctx));
+    BottoneCambio->setEnabled(true);
+    BottoneCambio2->setEnabled(true);
+    EtichettaNumero->setText(operazione(ctx));
+    Label6->setText(QStringLiteral(" Inserisci il primo numero premendo sui bottoni +h  +da  +u"));
+}
+
+void Sottrazione999::Controlla1()
+{
+    if (vista->ValoreOrbetto() == ctx.Somma)
+        Label6->setText(QStringLiteral(" Togli le palline da eliminare cliccando sui bottoni -h  -da  -u.     "
+                                       "Esegui se necessario il cambio."));
+}
+
+void Sottrazione999::ControllaResto()
+{
+    if (vista->conteggio(Posto::u) <= 9 && vista->conteggio(Posto::da) <= 9 &&
+        vista->ValoreOrbetto() == ctx.PrimoAddendo) {
+        Label6->setText(QStringLiteral("Inserisci il risultato"));
+        mostraRisultato();
+    }
+}
+
+void Sottrazione999::Ricomincia()
+{
+    BottoneCambio->setEnabled(true);
+    BottoneCambio2->setEnabled(true);
+    vista->SvuotaOrbetto();
+    aggiornaConteggi();
+    Label6->setText(QStringLiteral(" Inserisci il primo numero premendo sui bottoni di centinaia, decine ed unità."));
+}

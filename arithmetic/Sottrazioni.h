@@ -1,0 +1,55 @@
+#pragma once
+
+#include "FinestraAritmetica.h"
+
+// Form99d (with the borrow) and Form99d1 (without): the subtraction on two
+// rods, the minuend put on with "+", the subtrahend taken off with "-".
+class SottrazioneGuidata : public FinestraAritmetica
+{
+    Q_OBJECT
+public:
+    SottrazioneGuidata(Contesto &ctx, bool conCambio);
+
+    void NuovoNumero() override;
+    int fase() const { return Fase; }
+
+protected:
+    qint16 risultatoAtteso() const override;
+    void Ricomincia() override;
+    void dopoAggiunta(Posto) override { Controlla(); }
+    void dopoRimozione(Posto) override { Controlla(); }
+
+private:
+    void Controlla();
+    void primoPrompt();
+
+    bool conCambio;
+    QLabel *Label5;
+    QPushButton *BottoneCambio = nullptr;
+    int Fase = 1;
+};
+
+// Form999d: the subtraction on three rods, prompts without sounds; the
+// result box appears when a "-" press leaves the abacus at the result.
+class Sottrazione999 : public FinestraAritmetica
+{
+    Q_OBJECT
+public:
+    explicit Sottrazione999(Contesto &ctx);
+
+    void NuovoNumero() override;
+
+protected:
+    qint16 risultatoAtteso() const override;
+    void Ricomincia() override;
+    void dopoAggiunta(Posto) override { Controlla1(); }
+    void dopoRimozione(Posto) override { ControllaResto(); }
+
+private:
+    void Controlla1();
+    void ControllaResto();
+
+    QLabel *Label6;
+    QPushButton *BottoneCambio;
+    QPushButton *BottoneCambio2;
+};
