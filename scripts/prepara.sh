@@ -2,6 +2,7 @@
 # Installs the Debian packages the program needs (only the missing ones),
 # then configures and builds it in the given folder (default: build).
 # Usage: scripts/prepara.sh [build-folder] [extra cmake arguments...]
+# ORBETTO_PACCHETTI_EXTRA names further packages (the tests' printing needs).
 set -euo pipefail
 
 radice="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -12,6 +13,7 @@ pacchetti=(
   cmake g++ make
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins
   fonts-comic-neue fonts-liberation
+  ${ORBETTO_PACCHETTI_EXTRA:-}
 )
 mancanti=()
 for p in "${pacchetti[@]}"; do

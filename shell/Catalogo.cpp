@@ -3,12 +3,13 @@
 #include "abacus/FinestraFormare.h"
 #include "abacus/FinestraLeggere.h"
 #include "arithmetic/CatalogoAritmetica.h"
+#include "worksheets/FinestraScheda.h"
 
 FinestraProgramma *creaFinestra(const QString &nome, Contesto &ctx)
 {
     // Each family of windows builds the members it knows by name.
     using Famiglia = FinestraProgramma *(*)(const QString &, Contesto &);
-    for (Famiglia crea : {&creaFinestraFormare, &creaFinestraLeggere, &creaFinestraAritmetica})
+    for (Famiglia crea : {&creaFinestraFormare, &creaFinestraLeggere, &creaFinestraAritmetica, &creaFinestraScheda})
         if (FinestraProgramma *f = crea(nome, ctx))
             return f;
     return nullptr;

@@ -72,7 +72,7 @@ void Navigatore::MostraInformazioni(QWidget *genitore)
 FinestraProgramma *Navigatore::mostraAffiancata(const QString &nome)
 {
     QPointer<FinestraProgramma> &posto = affiancate[nome];
-    if (!posto) {
+    if (!posto || !posto->isVisible()) {
         FinestraProgramma *nuova = creaFinestra(nome, ctx);
         if (!nuova)
             return nullptr;
@@ -112,11 +112,12 @@ FinestraProgramma *Navigatore::affiancata(const QString &nome) const
 
 QList<FinestraProgramma *> Navigatore::aperte() const
 {
+    // A closed window may wait a moment for its deletion: it is not open.
     QList<FinestraProgramma *> elenco;
-    if (finestraPrincipale)
+    if (finestraPrincipale && finestraPrincipale->isVisible())
         elenco.append(finestraPrincipale);
     for (const auto &f : affiancate)
-        if (f)
+        if (f && f->isVisible())
             elenco.append(f);
     return elenco;
 }

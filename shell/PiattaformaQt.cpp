@@ -131,13 +131,19 @@ void PiattaformaQt::stampaFinestra(QWidget *area)
         QPainter registra(&figura);
         area->render(&registra, QPoint(), QRegion(), QWidget::DrawChildren);
     }
+    // A window wider than tall goes on a landscape page, as large as fits.
+    if (area->width() > area->height())
+        stampante.setPageOrientation(QPageLayout::Landscape);
     QPainter pagina;
     if (!pagina.begin(&stampante))
         return;
     const QRectF utile = stampante.pageLayout().paintRectPixels(stampante.resolution());
     const QSizeF origine = area->size();
     const double scala = std::min(utile.width() / origine.width(), utile.height() / origine.height());
-    pagina.scale(scala, scala);
+    // Playing a picture already scales it from its own resolution to the
+    // printer's: only the rest of the fit to the page is ours.
+    const double giaScalata = double(stampante.logicalDpiX()) / figura.logicalDpiX();
+    pagina.scale(scala / giaScalata, scala / giaScalata);
     pagina.drawPicture(0, 0, figura);
     pagina.end();
 }

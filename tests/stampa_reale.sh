@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Real printing: a private CUPS server with a PDF queue as the default
+# printer, a worksheet printed through the program's own print path, and the
+# PDF read back with pdftotext. Usage: stampa_reale.sh PROGRAM
+set -euo pipefail
+programma="$1"
+if ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null || ! command -v pdftotext >/dev/null; then
+  echo "CUPS or poppler-utils missing: skipped"
+  exit 77
+fi
+base="$(mktemp -d /tmp/orbetto-cups.XXXXXX)"
+mkdir -p "$base"/{conf/ppd,spool/tmp,stato,cache,log,out}
+chmod -R 777 "$base"
+cat > "$base/conf/cups-files.conf" <<CONF
+FileDevice Yes
+ServerRoot $base/conf
+RequestRoot $base/spool
+TempDir $base/spool/tmp
+StateDir $base/stato
+CacheDir $base/cache
+AccessLog $base/log/access_log
+ErrorLog $base/log/error_log
+PageLog $base/log/page_log
+Sandboxing Relaxed
+CONF
+cat > "$base/conf/cupsd.conf" <<CONF
+Listen $base/cups.sock
+LogLevel warn
+WebInterface No
+Browsing Off
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+CONF
+cupsd -c "$base/conf/cupsd.conf" -s "$base/conf/cups-files.conf" -f &
+pid=$!
+fine() { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$base"; }
+trap fine EXIT
+[ -n "${ORBETTO_CUPS_TIENI:-}" ] && trap "kill $pid" EXIT
+export CUPS_SERVER="$base/cups.sock"
+for _ in $(seq 50); do [ -S "$CUPS_SERVER" ] && break; sleep 0.1; done
+lpadmin -p OrbettoPDF -E -v "file://$base/out/stampa.pdf" -m lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd 2>/dev/null
+lpadmin -d OrbettoPDF
+
+QT_QPA_PLATFORM=offscreen "$programma" scheda > "$base/parole.txt"
+# Wait for the queue to empty and the PDF to be written.
+for _ in $(seq 300); do
+  [ -z "$(lpstat -o 2>/dev/null)" ] && [ -s "$base/out/stampa.pdf" ] && break
+  sleep 0.1
+done
+[ -s "$base/out/stampa.pdf" ] || { echo "FAIL: no PDF was printed"; exit 1; }
+pdftotext -raw "$base/out/stampa.pdf" - | tr -d ' \n' > "$base/testo.txt"
+pagine=$(pdfinfo "$base/out/stampa.pdf" | awk '/^Pages:/ {print $2}')
+[ "$pagine" = 1 ] || { echo "FAIL: $pagine pages instead of 1"; exit 1; }
+errori=0
+while read -r riga; do
+  case "$riga" in
+    ms\ *|kb\ *) echo "printing: $riga" ;;
+    *) grep -q "$riga" "$base/testo.txt" || { echo "FAIL: '$riga' is not in the PDF"; errori=1; } ;;
+  esac
+done < "$base/parole.txt"
+[ "$errori" = 0 ] || exit 1
+grep -q "Mettilepallinesull'orbettoescriviilnumeroincifra" "$base/testo.txt" || { echo "FAIL: instruction missing"; exit 1; }
+echo "1 passed, 0 failed"

@@ -1,0 +1,199 @@
+// The abacus worksheets: eight small abaci, opened beside the exercises.
+#include "Banco.h"
+#include "shell/Applicazione.h"
+#include "words/NumeriInLettere.h"
+#include "worksheets/FinestraScheda.h"
+#include "worksheets/PiccoloOrbetto.h"
+
+#include <QPlainTextEdit>
+
+namespace {
+
+double valore(int k, int n)
+{
+    return (k + 0.5) / n;
+}
+
+FinestraScheda *scheda(Banco &b, const char *nome)
+{
+    return qobject_cast<FinestraScheda *>(b.nav().affiancata(QString::fromLatin1(nome)));
+}
+
+int valoreOrbetto(const PiccoloOrbetto *o)
+{
+    int v = 0;
+    for (Posto p : {Posto::k, Posto::h, Posto::da, Posto::u})
+        v += o->palline(p) * pesoDi(p);
+    return v;
+}
+
+void attiva(QWidget *w)
+{
+    QEvent e(QEvent::WindowActivate);
+    QApplication::sendEvent(w, &e);
+}
+
+} // namespace
+
+class TestSchede : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { preparaApplicazione(*qApp); }
+
+    void parolePerLeScheda()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command6"));
+        b.menu(QStringLiteral("mnuMassimo"));
+        b.clic(QStringLiteral("OpzioneNumeroMassimo(0)"));
+        QStringList ammesse;
+        for (int n = 1; n <= 19; ++n)
+            ammesse << NumeroInLettere(n) + QStringLiteral(" ___ ");
+        b.menu(QStringLiteral("mnuStampa"));
+        FinestraScheda *s = scheda(b, "formSt99a");
+        QVERIFY(s);
+        for (int giro = 0; giro < 50; ++giro) {
+            for (int i = 0; i < 8; ++i)
+                QVERIFY2(ammesse.contains(s->testo(i)->toPlainText()), qPrintable(s->testo(i)->toPlainText()));
+            s->Genera8Numeri();
+        }
+        QCOMPARE(b.testo(QStringLiteral("Text2"), s), QStringLiteral("<missing Text2>")); // a text box, not a label
+        QCOMPARE(s->findChild<QPlainTextEdit *>(QStringLiteral("Text2"))->toPlainText(),
+                 QStringLiteral("Metti le palline sull'orbetto e scrivi il numero in cifra\n"));
+    }
+
+    void palline205()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command10"));
+        QList<double> valori;
+        valori << valore(204, 999);
+        for (int i = 1; i < 8; ++i)
+            valori << valore(998, 999);
+        b.piattaforma.valori = valori;
+        b.menu(QStringLiteral("mnuStampa"));
+        FinestraScheda *s = scheda(b, "formSt999b");
+        QCOMPARE(s->orbetto(0)->palline(Posto::h), 2);
+        QCOMPARE(s->orbetto(0)->palline(Posto::da), 0);
+        QCOMPARE(s->orbetto(0)->palline(Posto::u), 5);
+        QCOMPARE(valoreOrbetto(s->orbetto(7)), 999);
+    }
+
+    void palline9999()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command11"));
+        b.piattaforma.valori = QList<double>(8, valore(9998, 9999));
+        b.menu(QStringLiteral("mnuStampa"));
+        FinestraScheda *s = scheda(b, "formSt9999b");
+        for (int i = 0; i < 8; ++i)
+            for (Posto p : {Posto::k, Posto::h, Posto::da, Posto::u})
+                QCOMPARE(s->orbetto(i)->palline(p), 9);
+        QCOMPARE(s->testo(0)->toPlainText(),
+                 QStringLiteral("____________________\n____________________\n____________\n"));
+    }
+
+    void massimoDiUnAltroIntervalloLimitato()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command35"));
+        b.ctx.NumeroMassimo = 9999; // left by a thousands window
+        b.piattaforma.valori = QList<double>(8, 0.9999);
+        b.menu(QStringLiteral("mnuStampa"));
+        FinestraScheda *s = scheda(b, "formSt99b");
+        for (int i = 0; i < 8; ++i) {
+            QVERIFY(valoreOrbetto(s->orbetto(i)) <= 99);
+            QVERIFY(s->orbetto(i)->palline(Posto::da) <= 9);
+        }
+        QCOMPARE(valoreOrbetto(s->orbetto(0)), 99);
+    }
+
+    void nuovaSchedaSvuotaSoloFormSt99b()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command35"));
+        b.menu(QStringLiteral("mnuStampa"));
+        FinestraScheda *s = scheda(b, "formSt99b");
+        s->testo(3)->setPlainText(QStringLiteral("TRENTA 30"));
+        b.menu(QStringLiteral("mnuNuova"), s);
+        QVERIFY(s->testo(3)->toPlainText().isEmpty());
+
+        Banco c;
+        c.apri(QStringLiteral("Command10"));
+        c.menu(QStringLiteral("mnuStampa"));
+        FinestraScheda *t = scheda(c, "formSt999b");
+        t->testo(3)->setPlainText(QStringLiteral("CENTO 100"));
+        c.menu(QStringLiteral("mnuNuova"), t);
+        QCOMPARE(t->testo(3)->toPlainText(), QStringLiteral("CENTO 100"));
+    }
+
+    void unaSolaSchedaPerIGemelli()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command5")); // Form99b1 opens formSt99b too
+        b.menu(QStringLiteral("mnuStampa"));
+        FinestraScheda *s = scheda(b, "formSt99b");
+        QVERIFY(s);
+        const int primo = valoreOrbetto(s->orbetto(0));
+        b.menu(QStringLiteral("mnuStampa"));
+        QCOMPARE(scheda(b, "formSt99b"), s);
+        QCOMPARE(valoreOrbetto(s->orbetto(0)), primo);
+        // The sheet stays when its exercise closes, and survives the menu.
+        b.piattaforma.risposte = {true};
+        b.menu(QStringLiteral("mnuEsci"));
+        QCOMPARE(b.principale()->objectName(), QStringLiteral("FormMenu"));
+        QCOMPARE(scheda(b, "formSt99b"), s);
+        QCOMPARE(b.nav().aperte().size(), 2);
+        b.clic(QStringLiteral("Command35"));
+        b.menu(QStringLiteral("mnuStampa"));
+        QCOMPARE(valoreOrbetto(s->orbetto(0)), primo);
+        // "Esci" closes it; the next print item makes a new one.
+        QPointer<FinestraScheda> vecchia = s;
+        b.menu(QStringLiteral("mnuesci"), s);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!vecchia);
+        QCOMPARE(b.principale()->objectName(), QStringLiteral("Form99b"));
+        b.menu(QStringLiteral("mnuStampa"));
+        QVERIFY(scheda(b, "formSt99b"));
+        // Leaving the program closes the sheet too.
+        b.piattaforma.risposte = {true, true};
+        b.menu(QStringLiteral("mnuEsci"));
+        b.clic(QStringLiteral("Command1"));
+        QVERIFY(b.nav().aperte().isEmpty());
+    }
+
+    void ritornoDallaSchedaEUnAttivazione()
+    {
+        Banco b;
+        FinestraProgramma *esercizio = b.apri(QStringLiteral("Command2"));
+        b.menu(QStringLiteral("mnuMassimo"));
+        b.clic(QStringLiteral("OpzioneNumeroMassimo(1)"));
+        b.menu(QStringLiteral("mnuStampa"));
+        FinestraScheda *s = scheda(b, "formSt999a");
+        QVERIFY(s);
+        attiva(s);
+        attiva(esercizio);
+        QCOMPARE(b.ctx.NumeroMassimo, qint16(999));
+    }
+
+    void stampaLaFinestraComeSiVede()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command13"));
+        b.menu(QStringLiteral("mnuStampa"));
+        FinestraScheda *s = scheda(b, "formSt9999a");
+        b.menu(QStringLiteral("mnustampa"), s);
+        QCOMPARE(b.piattaforma.pagineFinestra.size(), 1);
+        QCOMPARE(b.piattaforma.pagineFinestra[0].finestra, QStringLiteral("formSt9999a"));
+        QStringList voci;
+        for (QAction *a : s->findChildren<QAction *>())
+            if (!a->objectName().isEmpty())
+                voci << a->text();
+        QVERIFY(voci.contains(QStringLiteral("Nuova scheda           ")));
+        QVERIFY(voci.contains(QStringLiteral("Stampa         ")));
+    }
+};
+
+QTEST_MAIN(TestSchede)
+#include "test_schede.moc"

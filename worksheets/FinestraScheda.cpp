@@ -1,0 +1,148 @@
+#include "FinestraScheda.h"
+
+#include "PiccoloOrbetto.h"
+#include "shell/Contesto.h"
+#include "shell/Controlli.h"
+#include "shell/Geometria.h"
+#include "shell/Piattaforma.h"
+#include "words/NumeriInLettere.h"
+
+#include <QAction>
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+
+namespace {
+
+const char *const righeScrittura = "____________________\n____________________\n____________\n";
+
+const DescrizioneScheda schede[] = {
+    {"formSt99a", false, {{Posto::da, 600}, {Posto::u, 1320}}, 99, {120, 2400, 4800, 7200}, {720, 4080}, 2055, 495,
+     "     da         u", "", false, 10, 12},
+    {"formSt999a", false, {{Posto::h, 360}, {Posto::da, 960}, {Posto::u, 1440}}, 999, {120, 2400, 4800, 7200},
+     {720, 4080}, 2055, 495, "   h     da      u", "", false, 10, 10},
+    {"formSt9999a", false, {{Posto::k, 360}, {Posto::h, 840}, {Posto::da, 1200}, {Posto::u, 1560}}, 9999,
+     {120, 2400, 4800, 7200}, {360, 3600}, 2055, 600, "  k  .   h   da   u", "", false, 11, 9},
+    {"formSt99b", true, {{Posto::da, 600}, {Posto::u, 1440}}, 99, {120, 2520, 4920, 7320}, {600, 3840}, 2175, 495,
+     "     da          u", "", true, 10, 12},
+    {"formSt999b", true, {{Posto::h, 360}, {Posto::da, 960}, {Posto::u, 1560}}, 999, {120, 2520, 4920, 7320},
+     {600, 3840}, 2175, 495, "   h     da       u", "", false, 10, 10},
+    {"formSt9999b", true, {{Posto::k, 420}, {Posto::h, 840}, {Posto::da, 1320}, {Posto::u, 1680}}, 9999,
+     {120, 2400, 4680, 7080}, {480, 3600}, 2175, 750, "    k  .  h   da   u", righeScrittura, false, 11, 11},
+};
+
+// The words of the long numbers must fit their box: the type shrinks from
+// 9.75 points only as far as they need.
+void adatta(QPlainTextEdit *casella)
+{
+    QFont font = casella->font();
+    const QRect spazio(0, 0, casella->width() - 8, 10000);
+    for (double punti = 9.75; punti > 6; punti -= 0.75) {
+        font.setPointSizeF(punti);
+        const QRect serve = QFontMetrics(font).boundingRect(spazio, Qt::TextWrapAnywhere, casella->toPlainText());
+        if (serve.height() <= casella->height() - 6)
+            break;
+    }
+    casella->setFont(font);
+}
+
+} // namespace
+
+FinestraScheda::FinestraScheda(Contesto &c, const DescrizioneScheda &descrizione)
+    : FinestraProgramma(c, QString::fromLatin1(descrizione.nome), 9570, 7200, Ruolo::Affiancata), d(descrizione)
+{
+    setWindowTitle(QString());
+    // A worksheet is paper: white, whatever colour the exercise had.
+    impostaSfondo(Qt::white);
+    QWidget *a = area();
+
+    auto *istruzione = new QPlainTextEdit(a);
+    istruzione->setObjectName(QStringLiteral("Text2"));
+    istruzione->setGeometry(geo::rettangolo(120, 30, 9255, d.righe[0] - 60));
+    istruzione->setFont(geo::carattere(QStringLiteral("Arial"), 12, true));
+    istruzione->setFrameShape(QFrame::NoFrame);
+    istruzione->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    istruzione->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // No box takes the focus by itself: no cursor on the printed page.
+    istruzione->setFocusPolicy(Qt::ClickFocus);
+    istruzione->setPlainText(d.conPalline ? QStringLiteral("Scrivi il numero in parola e in cifre\n")
+                                          : QStringLiteral("Metti le palline sull'orbetto e scrivi il numero in cifra\n"));
+
+    const int alto = d.conPalline ? 360 : 240;
+    const int larghezzaTesto = d.conPalline ? 2175 : 2000;
+    for (int i = 0; i < 8; ++i) {
+        const int x = d.colonne[std::size_t(i % 4)], y = d.righe[std::size_t(i / 4)];
+        auto *orbetto = new PiccoloOrbetto(a, d.aste, alto);
+        orbetto->setObjectName(QStringLiteral("Frame1(%1)").arg(i));
+        orbetto->setGeometry(geo::rettangolo(x, y, d.larghezzaCornice, 2175));
+        controlli::etichetta(orbetto, QStringLiteral("Label1(%1)").arg(i), QString::fromLatin1(d.lettere),
+                             geo::rettangolo(0, 1800, d.larghezzaCornice, 330),
+                             geo::carattere(QStringLiteral("Arial"), 11.25, true))
+            ->setWordWrap(false);
+        orbetti[std::size_t(i)] = orbetto;
+
+        auto *testo = new QPlainTextEdit(a);
+        testo->setObjectName(QStringLiteral("Text1(%1)").arg(i));
+        testo->setGeometry(geo::rettangolo(x, y + 2175, larghezzaTesto, d.altezzaTesto));
+        testo->setFont(geo::carattere(QStringLiteral("Arial"), 9.75, true));
+        testo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        testo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        testo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        testo->document()->setDocumentMargin(2);
+        testo->setFocusPolicy(Qt::ClickFocus);
+        testo->setPlainText(QString::fromLatin1(d.testoIniziale));
+        adatta(testo);
+        testi[std::size_t(i)] = testo;
+    }
+
+    QAction *nuova = voceMenu(QStringLiteral("mnuNuova"), QStringLiteral("Nuova scheda") + QString(d.spaziNuova, QLatin1Char(' ')));
+    connect(nuova, &QAction::triggered, this, &FinestraScheda::Genera8Numeri);
+    QAction *stampa = voceMenu(QStringLiteral("mnustampa"), QStringLiteral("Stampa") + QString(d.spaziStampa, QLatin1Char(' ')));
+    connect(stampa, &QAction::triggered, this, [this] { ctx.piattaforma.stampaFinestra(area()); });
+    QAction *esci = voceMenu(QStringLiteral("mnuesci"), QStringLiteral("Esci"));
+    connect(esci, &QAction::triggered, this, &FinestraScheda::chiudi);
+}
+
+void FinestraScheda::carica()
+{
+    Genera8Numeri();
+}
+
+void FinestraScheda::Genera8Numeri()
+{
+    // A maximum left over from a larger range's window is bounded to this
+    // sheet's range, so no rod ever needs a tenth bead.
+    const int massimo = std::min<int>(ctx.NumeroMassimo, d.massimoDelRange);
+    if (d.conPalline) {
+        for (int i = 0; i < 8; ++i) {
+            if (d.svuotaTesti)
+                testi[std::size_t(i)]->clear();
+            orbetti[std::size_t(i)]->svuota();
+        }
+    }
+    for (int i = 0; i < 8; ++i) {
+        const int n = ctx.estrai(massimo) + 1;
+        if (!d.conPalline) {
+            testi[std::size_t(i)]->setPlainText(NumeroInLettere(n) + QStringLiteral(" ___ "));
+            adatta(testi[std::size_t(i)]);
+            continue;
+        }
+        PiccoloOrbetto *o = orbetti[std::size_t(i)];
+        // Rods from the highest down: each takes as many beads as its
+        // place fits in what is left of the number.
+        int resto = n;
+        for (const auto &[posto, x] : d.aste) {
+            o->impostaPalline(posto, resto / pesoDi(posto));
+            resto %= pesoDi(posto);
+        }
+    }
+}
+
+FinestraProgramma *creaFinestraScheda(const QString &nome, Contesto &ctx)
+{
+    for (const DescrizioneScheda &d : schede)
+        if (nome == QLatin1String(d.nome))
+            return new FinestraScheda(ctx, d);
+    return nullptr;
+}

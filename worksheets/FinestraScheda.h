@@ -1,0 +1,55 @@
+#pragma once
+
+#include "abacus/ModelloOrbetto.h"
+#include "shell/FinestraProgramma.h"
+
+#include <array>
+#include <vector>
+
+class QPlainTextEdit;
+class PiccoloOrbetto;
+
+// What sets one abacus worksheet apart from the others.
+struct DescrizioneScheda {
+    const char *nome;
+    bool conPalline; // kind b (read the beads) or kind a (place them)
+    std::vector<std::pair<Posto, int>> aste; // rod and its x inside the frame
+    qint16 massimoDelRange;                  // 99, 999, 9999
+    std::array<int, 4> colonne;              // frame x of the four columns
+    std::array<int, 2> righe;                // frame y of the two rows
+    int larghezzaCornice;                    // frames are this wide and 2175 high
+    int altezzaTesto;                        // Text1 height
+    const char *lettere;                     // Label1 caption
+    const char *testoIniziale;               // Text1 in the design
+    bool svuotaTesti;                        // Genera8Numeri empties Text1 (formSt99b)
+    int spaziNuova, spaziStampa;             // blanks after the menu captions
+};
+
+// A worksheet of eight small abaci for the class: kind a shows a number in
+// words beside each empty abacus, kind b shows the beads of a number. It is
+// printed as shown, one page.
+class FinestraScheda : public FinestraProgramma
+{
+    Q_OBJECT
+public:
+    FinestraScheda(Contesto &ctx, const DescrizioneScheda &descrizione);
+
+    void carica() override;
+    void Genera8Numeri();
+    // Kind a's public procedure; it does nothing.
+    void Genera2() {}
+
+    // What abacus i shows, for the tests and tools.
+    const PiccoloOrbetto *orbetto(int i) const { return orbetti[std::size_t(i)]; }
+    QPlainTextEdit *testo(int i) const { return testi[std::size_t(i)]; }
+
+protected:
+    void richiestaChiusura() override { chiudi(); }
+
+private:
+    const DescrizioneScheda &d;
+    std::array<PiccoloOrbetto *, 8> orbetti{};
+    std::array<QPlainTextEdit *, 8> testi{};
+};
+
+FinestraProgramma *creaFinestraScheda(const QString &nome, Contesto &ctx);
