@@ -1,5 +1,6 @@
 #include "FinestraScheda.h"
 
+#include "FormStampa.h"
 #include "PiccoloOrbetto.h"
 #include "shell/Contesto.h"
 #include "shell/Controlli.h"
@@ -141,6 +142,8 @@ void FinestraScheda::Genera8Numeri()
 
 FinestraProgramma *creaFinestraScheda(const QString &nome, Contesto &ctx)
 {
+    if (nome == QLatin1String("formStampa"))
+        return new FormStampa(ctx);
     for (const DescrizioneScheda &d : schede)
         if (nome == QLatin1String(d.nome))
             return new FinestraScheda(ctx, d);

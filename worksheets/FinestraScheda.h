@@ -52,4 +52,5 @@ private:
     std::array<QPlainTextEdit *, 8> testi{};
 };
 
+// The worksheet or the composer of that name, or nullptr.
 FinestraProgramma *creaFinestraScheda(const QString &nome, Contesto &ctx);

@@ -1,0 +1,152 @@
+#include "Composizione.h"
+
+#include "shell/Contesto.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+struct Cella {
+    QString scheda, correzione;
+};
+
+// X = Y + R with no carry in any place: each digit of Y at most the digit
+// of X in the same place.
+struct Cifre {
+    int x, y, r;
+};
+
+Cifre estraiCifre(Contesto &ctx)
+{
+    int u = 0, t = 0;
+    do {
+        u = ctx.estrai(10);
+        t = ctx.estrai(10);
+    } while (10 * t + u == 0);
+    const int u2 = ctx.estrai(u);
+    const int t2 = ctx.estrai(t);
+    return {10 * t + u, 10 * t2 + u2, 10 * (t - t2) + (u - u2)};
+}
+
+Cella esercizio(Contesto &ctx, int tipo)
+{
+    const QString tre = QStringLiteral("   ");
+    if (tipo == 15 || tipo == 17) {
+        const int a = ctx.estrai(80) + 1;
+        const int b = ctx.estrai(100 - a);
+        if (tipo == 15)
+            return {tre + S(b) + QStringLiteral(" + ") + S(a) + QStringLiteral(" = ______ "),
+                    tre + S(b) + QStringLiteral(" + ") + S(a) + QStringLiteral(" = ") + S(a + b)};
+        return {tre + S(a + b) + QStringLiteral(" - ") + S(b) + QStringLiteral(" = ______ "),
+                tre + S(a + b) + QStringLiteral(" - ") + S(b) + QStringLiteral(" = ") + S(a)};
+    }
+    const Cifre c = estraiCifre(ctx);
+    if (tipo == 16)
+        return {tre + D(c.y) + QStringLiteral(" + ") + D(c.r) + QStringLiteral(" = ____ "),
+                tre + D(c.y) + QStringLiteral(" + ") + D(c.r) + QStringLiteral(" = ") + S(c.x)};
+    return {tre + D(c.x) + QStringLiteral(" - ") + D(c.y) + QStringLiteral(" = ____ "),
+            tre + D(c.x) + QStringLiteral(" - ") + D(c.y) + QStringLiteral(" = ") + S(c.r)};
+}
+
+void allunga(QString &riga, int lunghezza)
+{
+    if (riga.size() < lunghezza)
+        riga += QString(lunghezza - riga.size(), QLatin1Char(' '));
+}
+
+} // namespace
+
+QString S(int n)
+{
+    return n >= 0 ? QLatin1Char(' ') + QString::number(n) : QString::number(n);
+}
+
+QString D(int n)
+{
+    const int decine = n / 10;
+    return decine != 0 ? S(decine) + S(n % 10) : S(n % 10);
+}
+
+void FaiScheda(Contesto &ctx, int tipo, int righe, int colonne, Foglio &foglio)
+{
+    if (tipo < 15 || tipo > 18)
+        return;
+    const QString titolo = QString(11, QLatin1Char(' ')) +
+                           (tipo <= 16 ? QStringLiteral("ESEGUI LE ADDIZIONI") : QStringLiteral("ESEGUI LE SOTTRAZIONI"));
+    foglio.scheda += crlf + titolo + crlf + crlf;
+    foglio.correzione += crlf + titolo + crlf + crlf;
+    for (int r = 1; r <= righe; ++r) {
+        foglio.scheda += QStringLiteral("    ");
+        QString riga, rigaCorrezione;
+        for (int c = 1; c <= colonne; ++c) {
+            const Cella cella = esercizio(ctx, tipo);
+            riga += cella.scheda;
+            rigaCorrezione += cella.correzione;
+            allunga(riga, 25 * c);
+            allunga(rigaCorrezione, 25 * c);
+        }
+        foglio.scheda += riga + QStringLiteral("     ");
+        foglio.correzione += rigaCorrezione + QStringLiteral("     ");
+        foglio.scheda += crlf + crlf;
+        foglio.correzione += crlf + crlf;
+    }
+}
+
+QString TagliaRighe(const QString &testo, int larghezza)
+{
+    // A line of no character could never move on: one is the least.
+    const qsizetype L = std::max(1, larghezza + 1);
+    qsizetype inizio = 0, fine = testo.size();
+    while (inizio < fine && testo.at(inizio) == QLatin1Char(' '))
+        ++inizio;
+    while (fine > inizio && testo.at(fine - 1) == QLatin1Char(' '))
+        --fine;
+    QString T = testo.mid(inizio, fine - inizio);
+    QString uscita, sospeso;
+    for (;;) {
+        const qsizetype c = T.indexOf(QLatin1Char('\r')) + 1;
+        const qsizetype b = T.indexOf(QLatin1Char(' ')) + 1;
+        if (c > 0 && c + sospeso.size() <= L) {
+            uscita += sospeso + T.left(c);
+            sospeso.clear();
+            T.remove(0, c);
+            continue;
+        }
+        if (b == 0) {
+            if (sospeso.isEmpty())
+                uscita += T + crlf;
+            else if (T.size() + sospeso.size() > L)
+                uscita += sospeso + crlf + T + crlf;
+            else
+                uscita += sospeso + T + crlf;
+            return uscita;
+        }
+        if (b + sospeso.size() <= L) {
+            sospeso += T.left(b);
+            T.remove(0, b);
+            continue;
+        }
+        if (b > L) {
+            // A run longer than a line: the waiting words go first.
+            uscita += sospeso + crlf + T.left(L);
+            sospeso.clear();
+            T.remove(0, L);
+            continue;
+        }
+        uscita += sospeso + crlf;
+        sospeso.clear();
+    }
+}
+
+QStringList righeDaStampare(const QString &tagliato)
+{
+    static const QRegularExpression aCapo(QStringLiteral("\r\n|\r|\n"));
+    QStringList righe = tagliato.split(aCapo);
+    if (!righe.isEmpty() && righe.last().isEmpty())
+        righe.removeLast();
+    return righe;
+}

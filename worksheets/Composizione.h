@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Contesto;
+
+// The arithmetic sheets of the composer, as plain text: lines separated by
+// carriage return and line feed, every exercise a 25-character cell.
+
+// A sheet and its correction, side by side.
+struct Foglio {
+    QString scheda;
+    QString correzione;
+};
+
+// S(n): the number with one leading blank (" 7", " 34").
+QString S(int n);
+// D(n), 0 to 99: the digits spelled one by one with their blanks
+// (" 3 4"), the tens left out when 0 (" 7").
+QString D(int n);
+
+// Appends one complete sheet of kind tipo (15 to 18) to the foglio:
+// additions, additions without exchange, subtractions, subtractions without
+// exchange. Other kinds append nothing.
+void FaiScheda(Contesto &ctx, int tipo, int righe, int colonne, Foglio &foglio);
+
+// The text broken into printed lines of at most larghezza + 1 characters,
+// after a blank where it can be; the carriage returns of the text stay.
+QString TagliaRighe(const QString &testo, int larghezza);
+// The wrapped text as the lines the printer receives.
+QStringList righeDaStampare(const QString &tagliato);

@@ -1,0 +1,141 @@
+#include "FormStampa.h"
+
+#include "shell/Contesto.h"
+#include "shell/Controlli.h"
+#include "shell/Geometria.h"
+#include "shell/Piattaforma.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <array>
+
+namespace {
+
+constexpr std::array<qint16, 3> caratteri{10, 12, 14};
+constexpr std::array<qint16, 6> righeScelte{3, 5, 10, 15, 20, 25};
+
+QPlainTextEdit *casella(QWidget *genitore, const QString &nome, const QRect &posto)
+{
+    auto *c = new QPlainTextEdit(genitore);
+    c->setObjectName(nome);
+    c->setGeometry(posto);
+    c->setFont(geo::carattere(QStringLiteral("Arial"), 12));
+    c->setLineWrapMode(QPlainTextEdit::NoWrap);
+    c->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    c->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return c;
+}
+
+// A frame of option buttons in rows of `perRiga`, index i named nome(i).
+QButtonGroup *gruppo(QWidget *genitore, const QString &cornice, const QString &titolo, const QString &nome,
+                     const QStringList &didascalie, const QRect &posto, int perRiga)
+{
+    auto *g = new QGroupBox(titolo, genitore);
+    g->setObjectName(cornice);
+    g->setGeometry(posto);
+    g->setFont(geo::carattere(QStringLiteral("Arial"), 10, true));
+    auto *bottoni = new QButtonGroup(g);
+    const int larghezza = (posto.width() - 10) / perRiga;
+    for (int i = 0; i < didascalie.size(); ++i) {
+        auto *o = new OpzioneACapo(didascalie[i], g);
+        o->setObjectName(QStringLiteral("%1(%2)").arg(nome).arg(i));
+        o->setGeometry(8 + (i % perRiga) * larghezza, 22 + (i / perRiga) * 26, larghezza - 4, 24);
+        bottoni->addButton(o, i);
+    }
+    return bottoni;
+}
+
+} // namespace
+
+FormStampa::FormStampa(Contesto &c)
+    : FinestraProgramma(c, QStringLiteral("formStampa"), 9480, 6795, Ruolo::Affiancata)
+{
+    setWindowTitle(QStringLiteral("Common Dialogs Example"));
+    impostaSfondo(QColor(236, 240, 248));
+    QWidget *a = area();
+    txtCD = casella(a, QStringLiteral("txtCD"), geo::rettangolo(120, 120, 5520, 3480));
+    TextCor = casella(a, QStringLiteral("TextCor"), geo::rettangolo(120, 3720, 5520, 2955));
+
+    OptionCarattere = gruppo(a, QStringLiteral("Frame3"), QStringLiteral("Carattere"), QStringLiteral("OptionCarattere"),
+                             {QStringLiteral("piccolo"), QStringLiteral("medio"), QStringLiteral("grande")},
+                             geo::rettangolo(5880, 120, 3480, 780), 3);
+    OptionColonne = gruppo(a, QStringLiteral("Frame2"), QStringLiteral("Colonne"), QStringLiteral("OptionColonne"),
+                           {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
+                            QStringLiteral("5"), QStringLiteral("6")},
+                           geo::rettangolo(5880, 1020, 3480, 780), 6);
+    OptionRighe = gruppo(a, QStringLiteral("Frame1"), QStringLiteral("Righe"), QStringLiteral("OptionRighe"),
+                         {QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"),
+                          QStringLiteral("20"), QStringLiteral("25")},
+                         geo::rettangolo(5880, 1920, 3480, 1020), 3);
+    OptionCarattere->button(1)->setChecked(true);
+    OptionColonne->button(1)->setChecked(true);
+    OptionRighe->button(1)->setChecked(true);
+    connect(OptionCarattere, &QButtonGroup::idClicked, this, &FormStampa::impostaCarattere);
+    connect(OptionColonne, &QButtonGroup::idClicked, this, [this](int i) {
+        NumeroColonne = qint16(i + 1);
+        NuovaScheda();
+    });
+    connect(OptionRighe, &QButtonGroup::idClicked, this, [this](int i) {
+        NumeroRighe = righeScelte[std::size_t(i)];
+        NuovaScheda();
+    });
+
+    const QFont fontBottoni = geo::carattere(QStringLiteral("Arial"), 12, true);
+    QPushButton *nuova = controlli::bottone(a, QStringLiteral("Command2"), QStringLiteral("Nuova scheda"),
+                                            geo::rettangolo(5880, 3120, 3480, 690), fontBottoni);
+    QPushButton *stampa = controlli::bottone(a, QStringLiteral("btnCD"), QStringLiteral("Stampa scheda"),
+                                             geo::rettangolo(5880, 3930, 3480, 690), fontBottoni);
+    QPushButton *correzione = controlli::bottone(a, QStringLiteral("Command1"), QStringLiteral("Stampa correzione"),
+                                                 geo::rettangolo(5880, 4740, 3480, 690), fontBottoni);
+    QPushButton *esci = controlli::bottone(a, QStringLiteral("BottoneEsci"), QStringLiteral("Esci"),
+                                           geo::rettangolo(5880, 5760, 3480, 840), geo::carattere(QStringLiteral("Arial"), 16, true));
+    connect(nuova, &QPushButton::clicked, this, &FormStampa::NuovaScheda);
+    connect(stampa, &QPushButton::clicked, this, [this] { StampaTesto(testoDa(txtCD), 100); });
+    connect(correzione, &QPushButton::clicked, this, [this] { StampaTesto(testoDa(TextCor), 90); });
+    connect(esci, &QPushButton::clicked, this, &FormStampa::chiudi);
+}
+
+void FormStampa::attivata()
+{
+    DimensioneCarattere = 12;
+    NumeroRighe = 5;
+    NumeroColonne = 2;
+    // The marks and the size on the screen follow the values, so the screen
+    // never shows one setting while the program uses another.
+    OptionCarattere->button(1)->setChecked(true);
+    OptionColonne->button(1)->setChecked(true);
+    OptionRighe->button(1)->setChecked(true);
+    impostaCarattere(1);
+    NuovaScheda();
+}
+
+void FormStampa::impostaCarattere(int indice)
+{
+    DimensioneCarattere = caratteri[std::size_t(indice)];
+    QFont f = txtCD->font();
+    f.setPointSize(DimensioneCarattere);
+    txtCD->setFont(f);
+}
+
+void FormStampa::NuovaScheda()
+{
+    fatto = {};
+    FaiScheda(ctx, ctx.TipoScheda, NumeroRighe, NumeroColonne, fatto);
+    // The boxes show lines; the program keeps its own line ends (CR LF).
+    txtCD->setPlainText(QString(fatto.scheda).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    TextCor->setPlainText(QString(fatto.correzione).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+QString FormStampa::testoDa(const QPlainTextEdit *casella)
+{
+    return casella->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+void FormStampa::StampaTesto(const QString &testo, int larghezza)
+{
+    ctx.piattaforma.stampaRighe(righeDaStampare(TagliaRighe(testo, larghezza)), QStringLiteral("MS Sans Serif"),
+                                DimensioneCarattere);
+}

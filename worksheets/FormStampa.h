@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Composizione.h"
+#include "shell/FinestraProgramma.h"
+
+class QButtonGroup;
+class QPlainTextEdit;
+
+// The composer of arithmetic sheets: a sheet of column additions or
+// subtractions and its correction, rows, columns and print size to choose,
+// each printed as plain text.
+class FormStampa : public FinestraProgramma
+{
+    Q_OBJECT
+public:
+    explicit FormStampa(Contesto &ctx);
+
+    // Every activation (first show, coming back from another program
+    // window) starts again from 5 rows, 2 columns, 12 points and a new sheet.
+    void attivata() override;
+    void NuovaScheda();
+
+    const Foglio &foglio() const { return fatto; }
+    qint16 dimensioneCarattere() const { return DimensioneCarattere; }
+    qint16 numeroRighe() const { return NumeroRighe; }
+    qint16 numeroColonne() const { return NumeroColonne; }
+
+protected:
+    void richiestaChiusura() override { chiudi(); }
+
+private:
+    void StampaTesto(const QString &testo, int larghezza);
+    void impostaCarattere(int indice);
+    // The box's text with the line ends the program builds (CR LF).
+    static QString testoDa(const QPlainTextEdit *casella);
+
+    QPlainTextEdit *txtCD;
+    QPlainTextEdit *TextCor;
+    QButtonGroup *OptionCarattere;
+    QButtonGroup *OptionColonne;
+    QButtonGroup *OptionRighe;
+    Foglio fatto;
+    qint16 DimensioneCarattere = 12;
+    qint16 NumeroRighe = 5;
+    qint16 NumeroColonne = 2;
+};
