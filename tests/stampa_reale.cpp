@@ -1,13 +1,20 @@
 // Prints through the program's own print path on the default printer:
-//   stampa_reale scheda   - a formSt99a worksheet; prints its eight words
-// and the time and memory the printing took, one per line, on stdout.
+//   stampa_reale scheda      - a formSt99a worksheet
+//   stampa_reale foglio      - a composer sheet of 6 columns
+//   stampa_reale correzione  - its correction
+// On stdout: "c TEXT" for every piece that must be in the PDF (blanks
+// removed), "righe N" for the longest printed line, "ms N" and "kb N" for
+// the time and peak memory of printing.
 #include "shell/Applicazione.h"
 #include "shell/Contesto.h"
 #include "shell/FinestraProgramma.h"
 #include "shell/Navigatore.h"
 #include "shell/PiattaformaQt.h"
+#include "worksheets/Composizione.h"
 #include "worksheets/FinestraScheda.h"
+#include "worksheets/FormStampa.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,6 +22,15 @@
 #include <QTextStream>
 
 #include <sys/resource.h>
+
+namespace {
+
+QString senzaBlank(QString s)
+{
+    return s.remove(QLatin1Char(' '));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -24,21 +40,42 @@ int main(int argc, char *argv[])
     PiattaformaQt piattaforma;
     Contesto ctx(piattaforma);
     ctx.NumeroMassimo = 99;
-    const QString cosa = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("scheda");
-    if (cosa != QLatin1String("scheda"))
-        return 2;
-    auto *scheda = qobject_cast<FinestraScheda *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formSt99a")));
-    if (!scheda)
-        return 1;
-    for (int i = 0; i < 8; ++i)
-        out << scheda->testo(i)->toPlainText().remove(QStringLiteral(" ___ ")) << '\n';
+    const QString cosa = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     QElapsedTimer tempo;
-    tempo.start();
-    scheda->findChild<QAction *>(QStringLiteral("mnustampa"))->trigger();
+    if (cosa == QLatin1String("scheda")) {
+        auto *scheda = qobject_cast<FinestraScheda *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formSt99a")));
+        for (int i = 0; i < 8; ++i)
+            out << "c " << senzaBlank(scheda->testo(i)->toPlainText().remove(QStringLiteral("___"))) << '\n';
+        out << "c Mettilepallinesull'orbettoescriviilnumeroincifra\n";
+        tempo.start();
+        scheda->findChild<QAction *>(QStringLiteral("mnustampa"))->trigger();
+    } else if (cosa == QLatin1String("foglio") || cosa == QLatin1String("correzione")) {
+        ctx.TipoScheda = 15;
+        auto *composer = qobject_cast<FormStampa *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formStampa")));
+        composer->findChild<QAbstractButton *>(QStringLiteral("OptionColonne(5)"))->click();
+        const bool foglio = cosa == QLatin1String("foglio");
+        const QString testo = foglio ? composer->foglio().scheda : composer->foglio().correzione;
+        const QStringList righe = testo.split(QStringLiteral("\r\n"));
+        for (QString riga : righe.mid(3)) {
+            if (foglio)
+                riga.remove(0, 4);
+            for (int c = 0; c + 25 <= riga.size(); c += 25)
+                out << "c " << senzaBlank(riga.mid(c, 25)) << '\n';
+        }
+        int lunghezza = 0;
+        for (const QString &r : righeDaStampare(TagliaRighe(testo, foglio ? 100 : 90)))
+            lunghezza = std::max(lunghezza, int(r.size()));
+        out << "righe " << lunghezza << '\n';
+        tempo.start();
+        composer->findChild<QAbstractButton *>(foglio ? QStringLiteral("btnCD") : QStringLiteral("Command1"))->click();
+    } else {
+        return 2;
+    }
     const qint64 ms = tempo.elapsed();
     rusage uso{};
     getrusage(RUSAGE_SELF, &uso);
     out << "ms " << ms << '\n' << "kb " << uso.ru_maxrss << '\n';
-    scheda->chiudi();
+    for (FinestraProgramma *f : ctx.navigatore.aperte())
+        f->chiudi();
     return 0;
 }
