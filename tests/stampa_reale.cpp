@@ -11,6 +11,7 @@
 #include "shell/Navigatore.h"
 #include "shell/PiattaformaQt.h"
 #include "worksheets/Composizione.h"
+#include "worksheets/TagliaRighe.h"
 #include "worksheets/FinestraScheda.h"
 #include "worksheets/FormStampa.h"
 

@@ -2,6 +2,7 @@
 #include "Banco.h"
 #include "shell/Applicazione.h"
 #include "worksheets/Composizione.h"
+#include "worksheets/TagliaRighe.h"
 #include "worksheets/FormStampa.h"
 
 #include <QAbstractButton>
@@ -162,6 +163,10 @@ private slots:
         QTest::newRow("blank ai lati") << "   ab   " << 100 << "ab\r\n";
         QTest::newRow("parola troppo lunga") << "abcdefgh ij" << 3 << "\r\nabcd\r\nefgh ij\r\n";
         QTest::newRow("parole in attesa prima del taglio") << "ab cdefghij k" << 3 << "ab \r\ncdef\r\nghij k\r\n";
+        // Found by the fuzzer: a short word that ends its line with a carriage
+        // return moves to the next line whole.
+        QTest::newRow("parola corta prima dell'a capo") << "ab cd\r\nefghijkl mn" << 3
+                                                 << "ab \r\ncd\r\r\n\nefg\r\nhijkl mn\r\n";
         QTest::newRow("ultima parola lunga") << "ab cdefgh" << 4 << "ab \r\ncdefgh\r\n";
     }
     void tagliaRighe()

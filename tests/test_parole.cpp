@@ -127,6 +127,10 @@ private slots:
         QVERIFY(!digitatoUguale(QStringLiteral("&H10022"), 34));
         QVERIFY(!digitatoUguale(QString(400, QLatin1Char('9')), 9999));
         QVERIFY(!std::isnan(ValoreDigitato(QString(5000, QLatin1Char('9'))).valore));
+        // Found by the fuzzer: a hexadecimal run too long to hold.
+        const LetturaNumero esadecimale = ValoreDigitato(QStringLiteral("&h") + QString(400, QLatin1Char('E')));
+        QVERIFY(!esadecimale.numero);
+        QCOMPARE(esadecimale.valore, 0.0);
     }
 
     void soloCifre()

@@ -56,9 +56,9 @@ LetturaNumero ValoreDigitato(const QString &testo)
         if (tipo != QLatin1Char('H') && tipo != QLatin1Char('O'))
             return {};
         l.avanza();
-        LetturaNumero r = interoInBase(l, tipo == QLatin1Char('H') ? 16 : 8);
-        r.numero = r.numero && std::isfinite(r.valore);
-        return r;
+        const LetturaNumero r = interoInBase(l, tipo == QLatin1Char('H') ? 16 : 8);
+        // Too many digits to hold: no number at all, never an infinity.
+        return r.numero && std::isfinite(r.valore) ? r : LetturaNumero{};
     }
 
     // The decimal form is gathered as text and converted once, so that 0.1

@@ -24,9 +24,3 @@ QString D(int n);
 // additions, additions without exchange, subtractions, subtractions without
 // exchange. Other kinds append nothing.
 void FaiScheda(Contesto &ctx, int tipo, int righe, int colonne, Foglio &foglio);
-
-// The text broken into printed lines of at most larghezza + 1 characters,
-// after a blank where it can be; the carriage returns of the text stay.
-QString TagliaRighe(const QString &testo, int larghezza);
-// The wrapped text as the lines the printer receives.
-QStringList righeDaStampare(const QString &tagliato);

@@ -1,5 +1,6 @@
 #include "FormStampa.h"
 
+#include "TagliaRighe.h"
 #include "shell/Contesto.h"
 #include "shell/Controlli.h"
 #include "shell/Geometria.h"

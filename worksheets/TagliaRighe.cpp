@@ -1,0 +1,70 @@
+#include "TagliaRighe.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+} // namespace
+
+QString TagliaRighe(const QString &testo, int larghezza)
+{
+    // A line of no character could never move on: one is the least.
+    const qsizetype L = std::max(1, larghezza + 1);
+    qsizetype inizio = 0, fine = testo.size();
+    while (inizio < fine && testo.at(inizio) == QLatin1Char(' '))
+        ++inizio;
+    while (fine > inizio && testo.at(fine - 1) == QLatin1Char(' '))
+        --fine;
+    QString T = testo.mid(inizio, fine - inizio);
+    QString uscita, sospeso;
+    for (;;) {
+        const qsizetype c = T.indexOf(QLatin1Char('\r')) + 1;
+        const qsizetype b = T.indexOf(QLatin1Char(' ')) + 1;
+        if (c > 0 && c + sospeso.size() <= L) {
+            uscita += sospeso + T.left(c);
+            sospeso.clear();
+            T.remove(0, c);
+            continue;
+        }
+        if (b == 0) {
+            if (sospeso.isEmpty())
+                uscita += T + crlf;
+            else if (T.size() + sospeso.size() > L)
+                uscita += sospeso + crlf + T + crlf;
+            else
+                uscita += sospeso + T + crlf;
+            return uscita;
+        }
+        if (b + sospeso.size() <= L) {
+            sospeso += T.left(b);
+            T.remove(0, b);
+            continue;
+        }
+        // A run longer than a line is cut. The run ends at the carriage
+        // return when that comes before the next blank: a short word that
+        // ends a line is moved to the next line, never cut.
+        const qsizetype fineParola = c > 0 && c < b ? c : b;
+        if (fineParola > L) {
+            // The waiting words go first.
+            uscita += sospeso + crlf + T.left(L);
+            sospeso.clear();
+            T.remove(0, L);
+            continue;
+        }
+        uscita += sospeso + crlf;
+        sospeso.clear();
+    }
+}
+
+QStringList righeDaStampare(const QString &tagliato)
+{
+    static const QRegularExpression aCapo(QStringLiteral("\r\n|\r|\n"));
+    QStringList righe = tagliato.split(aCapo);
+    if (!righe.isEmpty() && righe.last().isEmpty())
+        righe.removeLast();
+    return righe;
+}
