@@ -23,7 +23,7 @@
 #define ORBETTO_CARTELLA_DATI "/usr/local/share/orbetto"
 #endif
 
-PiattaformaQt::PiattaformaQt()
+PiattaformaQt::PiattaformaQt(const QString &c) : cartella(c)
 {
     cronometro.start();
     riseminaDallOrologio();

@@ -17,7 +17,9 @@ double casualeDaBit(quint64 bit);
 class PiattaformaQt : public Piattaforma
 {
 public:
-    PiattaformaQt();
+    // cartella: the folder that holds "suoni"; empty, the program's own
+    // (then the installed data folder).
+    explicit PiattaformaQt(const QString &cartella = {});
     ~PiattaformaQt() override;
 
     double casuale() override;
