@@ -118,12 +118,8 @@ void PiattaformaQt::informa(QWidget *genitore, const QString &titolo, const QStr
     box.exec();
 }
 
-void PiattaformaQt::stampaFinestra(QWidget *area)
+void disegnaFinestra(QWidget *area, QPrinter &stampante)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull() || !area)
-        return;
-    QPrinter stampante(info, QPrinter::HighResolution);
     // Recorded as drawing commands, so that text stays text and the page is
     // vector graphics rather than a printer-resolution bitmap.
     QPicture figura;
@@ -148,12 +144,8 @@ void PiattaformaQt::stampaFinestra(QWidget *area)
     pagina.end();
 }
 
-void PiattaformaQt::stampaRighe(const QStringList &righe, const QString &carattere, int punti)
+void scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPrinter &stampante)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return;
-    QPrinter stampante(info, QPrinter::HighResolution);
     QPainter pagina;
     if (!pagina.begin(&stampante))
         return;
@@ -164,7 +156,8 @@ void PiattaformaQt::stampaRighe(const QStringList &righe, const QString &caratte
     const int altezza = stampante.pageLayout().paintRectPixels(stampante.resolution()).height();
     int y = metriche.ascent();
     for (const QString &riga : righe) {
-        if (y > altezza) {
+        // Text longer than a page goes on.
+        if (y + metriche.descent() > altezza) {
             stampante.newPage();
             y = metriche.ascent();
         }
@@ -172,6 +165,24 @@ void PiattaformaQt::stampaRighe(const QStringList &righe, const QString &caratte
         y += metriche.lineSpacing();
     }
     pagina.end();
+}
+
+void PiattaformaQt::stampaFinestra(QWidget *area)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull() || !area)
+        return;
+    QPrinter stampante(info, QPrinter::HighResolution);
+    disegnaFinestra(area, stampante);
+}
+
+void PiattaformaQt::stampaRighe(const QStringList &righe, const QString &carattere, int punti)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return;
+    QPrinter stampante(info, QPrinter::HighResolution);
+    scriviRighe(righe, carattere, punti, stampante);
 }
 
 QString PiattaformaQt::cartellaProgramma()

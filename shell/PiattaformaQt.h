@@ -6,7 +6,14 @@
 #include <QHash>
 #include <QRandomGenerator64>
 
+class QPrinter;
 class QSoundEffect;
+class QWidget;
+
+// A window's client area as one page, scaled to fit (vector drawing).
+void disegnaFinestra(QWidget *area, QPrinter &stampante);
+// Lines of text from the top of the page, going on to new pages.
+void scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPrinter &stampante);
 
 // 53 random bits as a double of [0, 1): the top of 64 random bits, scaled
 // by 2^-53, so 1.0 can never come out.

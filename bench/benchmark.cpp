@@ -1,0 +1,240 @@
+// Measures the program side by side with a minimal Qt Widgets program:
+//   benchmark            (run it under a display, e.g. xvfb-run -a)
+// Start-up to the first paint (whole process, median of 11 runs) and peak
+// memory, opening each exercise window and worksheet, a bead press to its
+// repaint, the CPU time of one exchange animation against its wall time,
+// and printing a worksheet and a composer sheet to PDF.
+#include "abacus/Disegni.h"
+#include "arithmetic/FinestraAritmetica.h"
+#include "shell/Applicazione.h"
+#include "shell/Contesto.h"
+#include "shell/FinestraProgramma.h"
+#include "shell/FormMenu.h"
+#include "shell/Navigatore.h"
+#include "shell/PiattaformaQt.h"
+#include "worksheets/Composizione.h"
+#include "worksheets/FormStampa.h"
+#include "worksheets/TagliaRighe.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+double mediana(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+struct Processo {
+    double ms = 0;
+    long kb = 0;
+};
+
+// Runs a program to its end: wall time and peak resident memory.
+Processo esegui(const QString &percorso)
+{
+    const QByteArray p = percorso.toLocal8Bit();
+    char *argv[] = {const_cast<char *>(p.constData()), nullptr};
+    QElapsedTimer t;
+    t.start();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, p.constData(), nullptr, nullptr, argv, environ) != 0)
+        return {};
+    int stato = 0;
+    rusage uso{};
+    wait4(pid, &stato, 0, &uso);
+    return {double(t.nsecsElapsed()) / 1e6, uso.ru_maxrss};
+}
+
+double cpuMs()
+{
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return uso.ru_utime.tv_sec * 1e3 + uso.ru_utime.tv_usec / 1e3 + uso.ru_stime.tv_sec * 1e3 + uso.ru_stime.tv_usec / 1e3;
+}
+
+long picco()
+{
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return uso.ru_maxrss;
+}
+
+void riga(const char *misura, double valore, const char *unita, double riferimento, const char *obiettivo)
+{
+    if (riferimento > 0)
+        std::printf("| %-44s | %9.1f %-3s | %9.1f %-3s | %5.2fx | %-12s |\n", misura, valore, unita, riferimento, unita,
+                    valore / riferimento, obiettivo);
+    else
+        std::printf("| %-44s | %9.1f %-3s | %13s | %6s | %-12s |\n", misura, valore, unita, "", "", obiettivo);
+}
+
+void premi(QWidget *w)
+{
+    const QPointF c(w->width() / 2.0, w->height() / 2.0);
+    QMouseEvent giu(QEvent::MouseButtonPress, c, w->mapToGlobal(c), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &giu);
+    QMouseEvent su(QEvent::MouseButtonRelease, c, w->mapToGlobal(c), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &su);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    preparaApplicazione(app);
+    const QString qui = QCoreApplication::applicationDirPath();
+
+    // Start-up, whole processes.
+    std::vector<double> tOrbetto, tMinimo;
+    long kbOrbetto = 0, kbMinimo = 0;
+    for (int i = 0; i < 11; ++i) {
+        const Processo m = esegui(qui + QStringLiteral("/avvio_minimo"));
+        const Processo o = esegui(qui + QStringLiteral("/avvio_orbetto"));
+        tMinimo.push_back(m.ms);
+        tOrbetto.push_back(o.ms);
+        kbMinimo = std::max(kbMinimo, m.kb);
+        kbOrbetto = std::max(kbOrbetto, o.kb);
+    }
+
+    std::printf("| %-44s | %13s | %13s | %6s | %-12s |\n", "measure", "orbetto", "reference", "ratio", "target");
+    std::printf("|%s|%s|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(15, '-').c_str(),
+                std::string(15, '-').c_str(), std::string(8, '-').c_str(), std::string(14, '-').c_str());
+    riga("start-up to first paint (median of 11)", mediana(tOrbetto), "ms", mediana(tMinimo), "<= 1.3x");
+    riga("peak memory at start-up", kbOrbetto / 1024.0, "MB", kbMinimo / 1024.0, "<= 40 MB");
+
+    PiattaformaQt piattaforma;
+    Contesto ctx(piattaforma);
+    ctx.AttendiBottone = true;
+    ctx.NumeroMassimo = 99;
+    ctx.navigatore.mostraPrincipale(new FormMenu(ctx));
+    QApplication::processEvents();
+
+    // Opening each exercise window: built, loaded, shown and painted.
+    const char *esercizi[] = {"Form4",  "Form5",   "Form6",    "Form99a",  "Form99b1", "Form99b",
+                              "Form99c1", "Form99c", "Form99d1", "Form99d",  "Form999a", "Form999b1",
+                              "Form999b", "Form999c", "Form999d", "F9999a",  "F9999c",   "F9999b"};
+    double peggiore = 0;
+    const char *qualePeggiore = "";
+    for (const char *nome : esercizi) {
+        std::vector<double> tempi;
+        for (int i = 0; i < 7; ++i) {
+            QElapsedTimer t;
+            t.start();
+            FinestraProgramma *f = ctx.navigatore.ApriEsercizio(QString::fromLatin1(nome));
+            f->repaint();
+            QApplication::processEvents();
+            tempi.push_back(double(t.nsecsElapsed()) / 1e6);
+            ctx.navigatore.mostraPrincipale(new FormMenu(ctx));
+            QApplication::processEvents();
+        }
+        const double m = mediana(tempi);
+        riga(qPrintable(QStringLiteral("open %1").arg(QLatin1String(nome))), m, "ms", 0, "<= 30 ms");
+        if (m > peggiore) {
+            peggiore = m;
+            qualePeggiore = nome;
+        }
+    }
+    const char *schede[] = {"formSt99a", "formSt999a", "formSt9999a", "formSt99b", "formSt999b", "formSt9999b", "formStampa"};
+    ctx.TipoScheda = 15;
+    for (const char *nome : schede) {
+        std::vector<double> tempi;
+        for (int i = 0; i < 7; ++i) {
+            QElapsedTimer t;
+            t.start();
+            FinestraProgramma *f = ctx.navigatore.mostraAffiancata(QString::fromLatin1(nome));
+            f->repaint();
+            QApplication::processEvents();
+            tempi.push_back(double(t.nsecsElapsed()) / 1e6);
+            f->chiudi();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        riga(qPrintable(QStringLiteral("open %1").arg(QLatin1String(nome))), mediana(tempi), "ms", 0, "<= 30 ms");
+    }
+
+    // A bead press to the repaint of its rod.
+    FinestraProgramma *f99a = ctx.navigatore.ApriEsercizio(QStringLiteral("Form99a"));
+    QApplication::processEvents();
+    auto *u = f99a->findChild<QWidget *>(QStringLiteral("Bot_u"));
+    auto *ricomincia = f99a->findChild<QAbstractButton *>(QStringLiteral("Bot_ricomincia"));
+    std::vector<double> pressioni;
+    for (int i = 0; i < 90; ++i) {
+        if (i % 9 == 0) {
+            ricomincia->click();
+            QApplication::processEvents();
+        }
+        QElapsedTimer t;
+        t.start();
+        premi(u);
+        QApplication::processEvents();
+        pressioni.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    riga("bead press to repaint (median of 90)", mediana(pressioni), "ms", 0, "<= 16 ms");
+
+    // One whole exchange animation: processor time against wall time.
+    auto *f99c = qobject_cast<FinestraAritmetica *>(ctx.navigatore.ApriEsercizio(QStringLiteral("Form99c")));
+    QApplication::processEvents();
+    auto *bu = f99c->findChild<QWidget *>(QStringLiteral("Bot_u"));
+    for (int i = 0; i < 12; ++i)
+        premi(bu);
+    auto *cambio = f99c->findChild<QAbstractButton *>(QStringLiteral("BottoneCambio"));
+    const double cpu0 = cpuMs();
+    QElapsedTimer muro;
+    muro.start();
+    cambio->click();
+    const double pareti = double(muro.nsecsElapsed()) / 1e6, cpu = cpuMs() - cpu0;
+    riga("exchange animation: wall time", pareti, "ms", 0, "about 3900");
+    riga("exchange animation: CPU, % of wall time", 100.0 * cpu / pareti, "%", 0, "<= 5 %");
+
+    // Printing to PDF through the program's own drawing.
+    QTemporaryDir cartella;
+    FinestraProgramma *scheda = ctx.navigatore.mostraAffiancata(QStringLiteral("formSt99a"));
+    QApplication::processEvents();
+    std::vector<double> stampe;
+    for (int i = 0; i < 5; ++i) {
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(cartella.filePath(QStringLiteral("scheda.pdf")));
+        QElapsedTimer t;
+        t.start();
+        disegnaFinestra(scheda->area(), pdf);
+        stampe.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    riga("print a worksheet to PDF (median of 5)", mediana(stampe), "ms", 0, "<= 100 ms");
+    auto *composer = qobject_cast<FormStampa *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formStampa")));
+    composer->findChild<QAbstractButton *>(QStringLiteral("OptionColonne(5)"))->click();
+    composer->findChild<QAbstractButton *>(QStringLiteral("OptionRighe(5)"))->click();
+    std::vector<double> testi;
+    for (int i = 0; i < 5; ++i) {
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(cartella.filePath(QStringLiteral("foglio.pdf")));
+        QElapsedTimer t;
+        t.start();
+        scriviRighe(righeDaStampare(TagliaRighe(composer->foglio().scheda, 100)), QStringLiteral("MS Sans Serif"), 12, pdf);
+        testi.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    riga("print a 6 x 25 composer sheet to PDF", mediana(testi), "ms", 0, "<= 100 ms");
+    riga("peak memory of the whole benchmark", picco() / 1024.0, "MB", 0, "<= 60 MB");
+    std::printf("slowest window to open: %s\n", qualePeggiore);
+
+    for (FinestraProgramma *f : ctx.navigatore.aperte())
+        f->chiudi();
+    return 0;
+}
