@@ -148,11 +148,8 @@ FinestraFormare::FinestraFormare(Contesto &c, const DescrizioneFormare &descrizi
     }
     if (d.massimi && !d.massimoPrimaDeiNumeri)
         voceMassimo();
-    if (d.scheda) {
-        QAction *stampa = voceMenu(QStringLiteral("mnuStampa"), QStringLiteral("Stampa scheda        "));
-        connect(stampa, &QAction::triggered, this,
-                [this] { ctx.navigatore.mostraAffiancata(QString::fromLatin1(d.scheda)); });
-    }
+    if (d.scheda)
+        voceStampaScheda(QString::fromLatin1(d.scheda));
     voceInformazioni();
     voceEsci();
 }

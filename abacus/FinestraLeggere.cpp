@@ -137,9 +137,7 @@ FinestraLeggere::FinestraLeggere(Contesto &c, const DescrizioneLeggere &descrizi
     if (d.massimi) {
         QAction *m = voceMenu(QStringLiteral("mnuMassimo"), QString::fromLatin1(d.voceMassimo));
         connect(m, &QAction::triggered, cornice, &PannelloMassimo::mostra);
-        QAction *stampa = voceMenu(QStringLiteral("mnuStampa"), QStringLiteral("Stampa scheda        "));
-        connect(stampa, &QAction::triggered, this,
-                [this] { ctx.navigatore.mostraAffiancata(QString::fromLatin1(d.scheda)); });
+        voceStampaScheda(QString::fromLatin1(d.scheda));
     }
     voceInformazioni();
     voceEsci();

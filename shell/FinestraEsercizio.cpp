@@ -38,6 +38,13 @@ QAction *FinestraEsercizio::voceInformazioni()
     return a;
 }
 
+QAction *FinestraEsercizio::voceStampaScheda(const QString &scheda)
+{
+    QAction *a = voceMenu(QStringLiteral("mnuStampa"), QStringLiteral("Stampa scheda        "));
+    connect(a, &QAction::triggered, this, [this, scheda] { ctx.navigatore.mostraAffiancata(scheda); });
+    return a;
+}
+
 QAction *FinestraEsercizio::voceEsci()
 {
     QAction *a = voceMenu(QStringLiteral("mnuEsci"), QStringLiteral("Esci"));

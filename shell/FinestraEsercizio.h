@@ -25,6 +25,8 @@ protected:
     // Menu-bar items, each wired to its shared action.
     QAction *voceAzzera(const QString &testo);
     QAction *voceInformazioni();
+    // "Stampa scheda": shows the worksheet of that name beside the window.
+    QAction *voceStampaScheda(const QString &scheda);
     QAction *voceEsci();
 
 private:

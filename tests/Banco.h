@@ -9,7 +9,31 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
+
+// A draw v of Casuale for which floor(v * n) gives k: scripts a draw.
+inline double valore(int k, int n)
+{
+    return (k + 0.5) / n;
+}
+
+// Qt's activation of a window, as after a click on it.
+inline void attiva(QWidget *w)
+{
+    QEvent e(QEvent::WindowActivate);
+    QApplication::sendEvent(w, &e);
+}
+
+// Another window of the program, to leave an exercise and come back.
+class AltraFinestra : public FinestraProgramma
+{
+public:
+    explicit AltraFinestra(Contesto &c) : FinestraProgramma(c, QStringLiteral("altra"), 3000, 2000, Ruolo::Affiancata) {}
+
+protected:
+    void richiestaChiusura() override { chiudi(); }
+};
 
 // A fresh program for one test: its own context on the test platform. On
 // destruction every window it opened is closed and deleted.
@@ -72,3 +96,18 @@ struct Banco {
         return l ? l->text() : QStringLiteral("<missing %1>").arg(nome);
     }
 };
+
+// Whether a control stands on the window (not hidden).
+inline bool mostrata(Banco &b, const QString &nome)
+{
+    return !b.trova<QWidget>(nome)->isHidden();
+}
+
+// The result typed into Text1 and confirmed with Enter.
+inline void scrivi(Banco &b, const QString &testo)
+{
+    auto *box = b.trova<QLineEdit>(QStringLiteral("Text1"));
+    box->clear();
+    QTest::keyClicks(box, testo);
+    QTest::keyClick(box, Qt::Key_Return);
+}

@@ -12,11 +12,6 @@
 
 namespace {
 
-double valore(int k, int n)
-{
-    return (k + 0.5) / n;
-}
-
 // Opens Form99c with the operation primo + secondo forced.
 FinestraAritmetica *apri99(Banco &b, int primo, int secondo, bool attende = false)
 {
@@ -48,22 +43,9 @@ void premi(Banco &b, const char *bottone, int volte, Qt::MouseButton tasto = Qt:
         QTest::mousePress(w, tasto);
 }
 
-void scrivi(Banco &b, const QString &testo)
-{
-    auto *box = b.trova<QLineEdit>(QStringLiteral("Text1"));
-    box->clear();
-    QTest::keyClicks(box, testo);
-    QTest::keyClick(box, Qt::Key_Return);
-}
-
 int conteggio(FinestraAritmetica *f, Posto p)
 {
     return f->orbetto().conteggio(p);
-}
-
-bool mostrata(Banco &b, const QString &nome)
-{
-    return !b.trova<QWidget>(nome)->isHidden();
 }
 
 } // namespace

@@ -11,11 +11,6 @@
 
 namespace {
 
-double valore(int k, int n)
-{
-    return (k + 0.5) / n;
-}
-
 // The exercise cells of a sheet text: every row after the title block, cut
 // into 25-character cells (the sheet's rows start with four blanks).
 QStringList celle(const QString &testo, bool scheda)
@@ -50,12 +45,6 @@ FormStampa *composer(Banco &b, const char *bottoneEsercizio, const char *voce)
     b.apri(QString::fromLatin1(bottoneEsercizio));
     b.menu(QString::fromLatin1(voce));
     return qobject_cast<FormStampa *>(b.nav().affiancata(QStringLiteral("formStampa")));
-}
-
-void attiva(QWidget *w)
-{
-    QEvent e(QEvent::WindowActivate);
-    QApplication::sendEvent(w, &e);
 }
 
 } // namespace

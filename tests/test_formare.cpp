@@ -12,12 +12,6 @@
 
 namespace {
 
-// A draw v that gives floor(v * n) = k.
-double valore(int k, int n)
-{
-    return (k + 0.5) / n;
-}
-
 FinestraFormare *formare(Banco &b)
 {
     return qobject_cast<FinestraFormare *>(b.principale());
@@ -38,22 +32,6 @@ void forma(Banco &b, int n)
 bool abilitato(Banco &b, const char *nome)
 {
     return b.trova<QWidget>(QString::fromLatin1(nome))->isEnabled();
-}
-
-// A side window of the program, to leave the exercise and come back.
-class AltraFinestra : public FinestraProgramma
-{
-public:
-    explicit AltraFinestra(Contesto &c) : FinestraProgramma(c, QStringLiteral("altra"), 3000, 2000, Ruolo::Affiancata) {}
-
-protected:
-    void richiestaChiusura() override { chiudi(); }
-};
-
-void attiva(QWidget *w)
-{
-    QEvent e(QEvent::WindowActivate);
-    QApplication::sendEvent(w, &e);
 }
 
 } // namespace

@@ -11,11 +11,6 @@
 
 namespace {
 
-double valore(int k, int n)
-{
-    return (k + 0.5) / n;
-}
-
 // Opens a reading window from the menu with its first number forced.
 FinestraLeggere *apri(Banco &b, const char *bottone, int numero, int su, bool attende = true)
 {
@@ -57,21 +52,6 @@ void tieniInvio(QWidget *w, int ripetizioni)
         premiInvio(w, true);
     }
     rilasciaInvio(w);
-}
-
-class AltraFinestra : public FinestraProgramma
-{
-public:
-    explicit AltraFinestra(Contesto &c) : FinestraProgramma(c, QStringLiteral("altra"), 3000, 2000, Ruolo::Affiancata) {}
-
-protected:
-    void richiestaChiusura() override { chiudi(); }
-};
-
-void attiva(QWidget *w)
-{
-    QEvent e(QEvent::WindowActivate);
-    QApplication::sendEvent(w, &e);
 }
 
 } // namespace

@@ -9,11 +9,6 @@
 
 namespace {
 
-double valore(int k, int n)
-{
-    return (k + 0.5) / n;
-}
-
 FinestraScheda *scheda(Banco &b, const char *nome)
 {
     return qobject_cast<FinestraScheda *>(b.nav().affiancata(QString::fromLatin1(nome)));
@@ -25,12 +20,6 @@ int valoreOrbetto(const PiccoloOrbetto *o)
     for (Posto p : {Posto::k, Posto::h, Posto::da, Posto::u})
         v += o->palline(p) * pesoDi(p);
     return v;
-}
-
-void attiva(QWidget *w)
-{
-    QEvent e(QEvent::WindowActivate);
-    QApplication::sendEvent(w, &e);
 }
 
 } // namespace

@@ -24,15 +24,6 @@
 
 namespace {
 
-class AltraFinestra : public FinestraProgramma
-{
-public:
-    explicit AltraFinestra(Contesto &c) : FinestraProgramma(c, QStringLiteral("altra"), 3000, 2000, Ruolo::Affiancata) {}
-
-protected:
-    void richiestaChiusura() override { chiudi(); }
-};
-
 const char *const bottoniMenu[] = {"Command14", "Command15", "Command16", "Command6",  "Command5",  "Command35",
                                    "Command8",  "Command20", "Command9",  "Command25", "Command2",  "Command3",
                                    "Command10", "Command4",  "Command7",  "Command13", "Command12", "Command11"};

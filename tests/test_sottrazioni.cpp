@@ -12,11 +12,6 @@
 
 namespace {
 
-double valore(int k, int n)
-{
-    return (k + 0.5) / n;
-}
-
 FinestraAritmetica *apri(Banco &b, const char *bottone, QList<double> valori, bool attende = false)
 {
     b.finoAlMenu();
@@ -43,19 +38,6 @@ void clic(Banco &b, const char *bottone, int volte)
 int conteggio(FinestraAritmetica *f, Posto p)
 {
     return f->orbetto().conteggio(p);
-}
-
-bool mostrata(Banco &b, const QString &nome)
-{
-    return !b.trova<QWidget>(nome)->isHidden();
-}
-
-void scrivi(Banco &b, const QString &testo)
-{
-    auto *box = b.trova<QLineEdit>(QStringLiteral("Text1"));
-    box->clear();
-    QTest::keyClicks(box, testo);
-    QTest::keyClick(box, Qt::Key_Return);
 }
 
 } // namespace
