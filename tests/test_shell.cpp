@@ -36,6 +36,13 @@ private slots:
         preparaApplicazione(*qApp);
     }
 
+    void messaggiInItaliano()
+    {
+        // The message boxes' buttons read "Sì" and "No".
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8("&Sì"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), QStringLiteral("&No"));
+    }
+
     void avvioMostraLaSchermataIniziale()
     {
         Banco b;

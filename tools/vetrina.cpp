@@ -5,7 +5,8 @@
 // finestra:NAME (picture that window instead of the main one),
 // foto:FILE:MS (a picture of the main window MS milliseconds later, even in
 // the middle of an animation), aggiungi:primo|secondo|somma (left presses on the
-// rod buttons that put that number of the operation on the abacus).
+// rod buttons that put that number of the operation on the abacus),
+// pdf:FILE:NAME (the window NAME printed to a PDF file as on paper).
 #include "shell/Applicazione.h"
 #include "shell/Contesto.h"
 #include "shell/FinestraProgramma.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPrinter>
 #include <QTextStream>
 #include <QTimer>
 
@@ -73,6 +75,16 @@ int main(int argc, char *argv[])
                 if (QWidget *w = ctx.navigatore.principale())
                     w->grab().save(file);
             });
+            continue;
+        }
+        if (verbo == QLatin1String("pdf")) {
+            auto *finestra = qobject_cast<FinestraProgramma *>(cerca(ctx.navigatore, parti.value(2)));
+            if (!finestra)
+                return 1;
+            QPrinter pdf(QPrinter::HighResolution);
+            pdf.setOutputFormat(QPrinter::PdfFormat);
+            pdf.setOutputFileName(nome);
+            disegnaFinestra(finestra->area(), pdf);
             continue;
         }
         if (verbo == QLatin1String("aggiungi")) {
