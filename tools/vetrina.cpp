@@ -6,7 +6,8 @@
 // foto:FILE:MS (a picture of the main window MS milliseconds later, even in
 // the middle of an animation), aggiungi:primo|secondo|somma (left presses on the
 // rod buttons that put that number of the operation on the abacus),
-// pdf:FILE:NAME (the window NAME printed to a PDF file as on paper).
+// pdf:FILE:NAME (the window NAME printed to a PDF file as on paper),
+// box:FILE (a picture of the next message box, then answered with Escape).
 #include "shell/Applicazione.h"
 #include "shell/Contesto.h"
 #include "shell/FinestraProgramma.h"
@@ -20,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPrinter>
+#include <QTest>
 #include <QTextStream>
 #include <QTimer>
 
@@ -74,6 +76,16 @@ int main(int argc, char *argv[])
             QTimer::singleShot(parti.value(2).toInt(), &app, [&ctx, file] {
                 if (QWidget *w = ctx.navigatore.principale())
                     w->grab().save(file);
+            });
+            continue;
+        }
+        if (verbo == QLatin1String("box")) {
+            const QString file = nome;
+            QTimer::singleShot(300, &app, [file] {
+                if (QWidget *box = QApplication::activeModalWidget()) {
+                    box->grab().save(file);
+                    QTest::keyClick(box, Qt::Key_Escape);
+                }
             });
             continue;
         }
