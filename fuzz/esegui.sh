@@ -6,9 +6,17 @@ radice="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 secondi="${1:-30}"
 uscita="${ORBETTO_FUZZ_DIR:-$radice/build-fuzz}"
 mkdir -p "$uscita"
-if ! command -v clang++ >/dev/null; then
+# The Qt development files come with the README's set-up; clang and its
+# fuzzer runtime are installed here when missing.
+"$radice/scripts/prepara.sh" "$radice/build" >/dev/null
+mancanti=()
+command -v clang++ >/dev/null || mancanti+=(clang)
+[ -n "$(ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a 2>/dev/null)" ] || mancanti+=(libclang-rt-dev)
+command -v pkg-config >/dev/null || mancanti+=(pkg-config)
+if [ "${#mancanti[@]}" -gt 0 ]; then
   sudo_=""; [ "$(id -u)" -eq 0 ] || sudo_="sudo"
-  $sudo_ apt-get install -y -qq --no-install-recommends clang libclang-rt-dev >/dev/null
+  $sudo_ apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -qq --no-install-recommends "${mancanti[@]}" >/dev/null
 fi
 opzioni=(-std=c++20 -g -O1 -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
          -I"$radice" $(pkg-config --cflags Qt6Core))
