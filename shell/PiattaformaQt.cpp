@@ -11,7 +11,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
 #include <QWidget>
@@ -22,16 +21,28 @@
 #ifndef ORBETTO_CARTELLA_DATI
 #define ORBETTO_CARTELLA_DATI "/usr/local/share/orbetto"
 #endif
+#ifndef ORBETTO_CARTELLA_MODULI
+#define ORBETTO_CARTELLA_MODULI "/usr/local/lib/orbetto"
+#endif
 
-PiattaformaQt::PiattaformaQt(const QString &c) : cartella(c)
+PiattaformaQt::PiattaformaQt(const QString &c, const QString &m) : cartella(c)
 {
     cronometro.start();
     riseminaDallOrologio();
+    if (!m.isEmpty()) {
+        modulo.setFileName(m);
+    } else {
+        const QString accanto = QCoreApplication::applicationDirPath() + QLatin1Char('/') + nomeModuloSuoni;
+        modulo.setFileName(QFileInfo(accanto).isFile()
+                               ? accanto
+                               : QStringLiteral(ORBETTO_CARTELLA_MODULI "/") + nomeModuloSuoni);
+    }
 }
 
 PiattaformaQt::~PiattaformaQt()
 {
-    qDeleteAll(effetti);
+    if (lettore)
+        chiudiSuoni(lettore);
 }
 
 double casualeDaBit(quint64 bit)
@@ -51,33 +62,34 @@ void PiattaformaQt::riseminaDallOrologio()
     generatore.seed(quint64(QDateTime::currentMSecsSinceEpoch()) ^ quint64(cronometro.nsecsElapsed()));
 }
 
-QSoundEffect *PiattaformaQt::effetto(const QString &percorso)
+bool PiattaformaQt::apriModulo()
 {
-    auto trovato = effetti.constFind(percorso);
-    if (trovato != effetti.constEnd())
-        return trovato.value();
-    QSoundEffect *nuovo = nullptr;
-    if (QFileInfo(percorso).isFile()) {
-        nuovo = new QSoundEffect;
-        nuovo->setSource(QUrl::fromLocalFile(percorso));
+    if (!moduloProvato) {
+        moduloProvato = true;
+        auto apri = reinterpret_cast<ApriSuoni>(modulo.resolve("orbetto_suoni_apri"));
+        prepara = reinterpret_cast<PreparaSuono>(modulo.resolve("orbetto_suoni_prepara"));
+        suona = reinterpret_cast<SuonaSuono>(modulo.resolve("orbetto_suoni_suona"));
+        chiudiSuoni = reinterpret_cast<ChiudiSuoni>(modulo.resolve("orbetto_suoni_chiudi"));
+        if (apri && prepara && suona && chiudiSuoni)
+            lettore = apri();
     }
-    // A missing file is remembered too, so that it is looked up only once.
-    effetti.insert(percorso, nuovo);
-    return nuovo;
+    return lettore != nullptr;
 }
 
 void PiattaformaQt::precaricaSuoni()
 {
+    if (!apriModulo())
+        return;
     const QDir suoni(cartellaProgramma() + QStringLiteral("/suoni"));
     const auto nomi = suoni.entryList({QStringLiteral("*.wav")}, QDir::Files);
     for (const QString &nome : nomi)
-        effetto(suoni.filePath(nome));
+        prepara(lettore, suoni.filePath(nome));
 }
 
 void PiattaformaQt::suonaWav(const QString &percorso)
 {
-    if (QSoundEffect *e = effetto(percorso))
-        e->play();
+    if (apriModulo())
+        suona(lettore, percorso);
 }
 
 void PiattaformaQt::beep()

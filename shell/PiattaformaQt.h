@@ -2,12 +2,13 @@
 
 #include "Piattaforma.h"
 
+#include "suoni/ModuloSuoni.h"
+
 #include <QElapsedTimer>
-#include <QHash>
+#include <QLibrary>
 #include <QRandomGenerator64>
 
 class QPrinter;
-class QSoundEffect;
 class QWidget;
 
 // A window's client area as one page, scaled to fit (vector drawing).
@@ -25,8 +26,9 @@ class PiattaformaQt : public Piattaforma
 {
 public:
     // cartella: the folder that holds "suoni"; empty, the program's own
-    // (then the installed data folder).
-    explicit PiattaformaQt(const QString &cartella = {});
+    // (then the installed data folder). modulo: the sound module's path;
+    // empty, beside the program (then the installed library folder).
+    explicit PiattaformaQt(const QString &cartella = {}, const QString &modulo = {});
     ~PiattaformaQt() override;
 
     double casuale() override;
@@ -43,15 +45,23 @@ public:
     QString separatoreMigliaia() override;
     void terminaProgramma() override;
 
-    // Loads every WAV of the sound folder once, so that playing never waits
-    // for a file. Called after the first window is on the screen.
+    // Loads the sound module and every WAV of the sound folder once, so that
+    // playing never waits. Called after the first window is on the screen.
     void precaricaSuoni();
+    // Whether the sound module is loaded and playing.
+    bool suoniAttivi() const { return lettore != nullptr; }
 
 private:
-    QSoundEffect *effetto(const QString &percorso);
+    // Without the module the program is silent, as without sound files.
+    bool apriModulo();
 
     QRandomGenerator64 generatore;
     QElapsedTimer cronometro;
-    QHash<QString, QSoundEffect *> effetti;
     QString cartella;
+    QLibrary modulo;
+    void *lettore = nullptr;
+    PreparaSuono prepara = nullptr;
+    SuonaSuono suona = nullptr;
+    ChiudiSuoni chiudiSuoni = nullptr;
+    bool moduloProvato = false;
 };

@@ -337,6 +337,12 @@ private slots:
 
     void senzaSuoniNeStampante()
     {
+        // Without the module itself the program is silent too.
+        PiattaformaQt senzaModulo({}, QStringLiteral("/non/esiste/liborbetto_suoni.so"));
+        senzaModulo.precaricaSuoni();
+        senzaModulo.suonaWav(QStringLiteral("/non/esiste/suoni/si1.wav"));
+        QVERIFY(!senzaModulo.suoniAttivi());
+
         // The real platform, with no "suoni" folder, then unreadable WAV
         // files, and no printer: answers are still judged, silently.
         QTemporaryDir vuota, rotta;
@@ -347,8 +353,9 @@ private slots:
             f.write("RIFF? questo non e' un suono");
         }
         for (const QString &cartella : {vuota.path(), rotta.path()}) {
-            PiattaformaQt piattaforma(cartella);
+            PiattaformaQt piattaforma(cartella, QStringLiteral(ORBETTO_MODULO_SUONI));
             piattaforma.precaricaSuoni();
+            QVERIFY(piattaforma.suoniAttivi());
             Contesto ctx(piattaforma);
             ctx.navigatore.Avvio();
             ctx.navigatore.principale()->findChild<QPushButton *>(QStringLiteral("BottoneAvvio"))->click();
@@ -361,6 +368,7 @@ private slots:
                     avanti->click();
             }
             QCOMPARE(ctx.ContaEsatti + ctx.ContaErrati, 20);
+            piattaforma.suonaWav(cartella + QStringLiteral("/suoni/si.wav"));
             ctx.navigatore.ApriEsercizio(QStringLiteral("Form99a"));
             ctx.navigatore.principale()->findChild<QAction *>(QStringLiteral("mnuStampa"))->trigger();
             FinestraProgramma *scheda = ctx.navigatore.affiancata(QStringLiteral("formSt99a"));
