@@ -5,7 +5,6 @@
 #include "shell/Contesto.h"
 #include "shell/Controlli.h"
 #include "shell/Geometria.h"
-#include "shell/Navigatore.h"
 #include "shell/Piattaforma.h"
 #include "words/NumeriInLettere.h"
 

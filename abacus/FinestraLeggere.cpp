@@ -6,7 +6,6 @@
 #include "shell/Controlli.h"
 #include "shell/FiltroInvio.h"
 #include "shell/Geometria.h"
-#include "shell/Navigatore.h"
 #include "shell/Piattaforma.h"
 #include "words/NumeriInLettere.h"
 #include "words/Risposte.h"

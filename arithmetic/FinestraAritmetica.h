@@ -94,7 +94,6 @@ protected:
     void mostraRisultato();
     void segnalaErrato(bool conBeep);
 
-    Contesto &contesto() { return ctx; }
     VistaOrbetto *vista;
     QLabel *EtichettaNumero;
     QLineEdit *Text1;
