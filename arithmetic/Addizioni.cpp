@@ -14,21 +14,17 @@
 
 
 AddizioneGuidata::AddizioneGuidata(Contesto &c, bool cambio)
-    : FinestraAritmetica(c, cambio ? QStringLiteral("Form99c") : QStringLiteral("Form99c1"), disposizione99,
-                         asteDecineUnita(cambio, true)),
-      conCambio(cambio)
+    : FinestraGuidata(c, cambio ? QStringLiteral("Form99c") : QStringLiteral("Form99c1"), disposizione99,
+                      asteDecineUnita(cambio, true), cambio, 1275)
 {
     bottoniConPressione();
     etichettaConteggio(Posto::da, QStringLiteral("Label4"), {2400, 6000});
     etichettaConteggio(Posto::u, QStringLiteral("Label3"), {5760, 6000});
-    Label5 = etichettaPrompt(QStringLiteral("Label5"), {6300, 2400, 2640, 1275});
     lineaSegno(Posto::da, QStringLiteral("Line2"), 1680, 2190);
     lineaSegno(Posto::u, QStringLiteral("Line1"), 5205, 5715);
-    if (conCambio) {
-        BottoneCambio = bottoneCambio(QStringLiteral("BottoneCambio"), {2820, 3150, 1485, 960});
+    if (BottoneCambio)
         connect(BottoneCambio, &QPushButton::clicked, this,
                 [this] { cambioInSu(Posto::u, Posto::da, BottoneCambio, false); });
-    }
     creaMenu(QStringLiteral("mnustampa"), conCambio ? 15 : 16);
 }
 

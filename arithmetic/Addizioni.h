@@ -1,34 +1,26 @@
 #pragma once
 
-#include "FinestraAritmetica.h"
+#include "FinestraGuidata.h"
 
 // Form99c (with exchange) and Form99c1 (without): the addition on two rods
 // guided through four phases, with a prompt and a tick at every step.
-class AddizioneGuidata : public FinestraAritmetica
+class AddizioneGuidata : public FinestraGuidata
 {
     Q_OBJECT
 public:
     AddizioneGuidata(Contesto &ctx, bool conCambio);
 
     void NuovoNumero() override;
-    int fase() const { return Fase; }
 
 protected:
     qint16 risultatoAtteso() const override;
     void Ricomincia() override;
-    void dopoAggiunta(Posto) override { Controlla(); }
-    void dopoRimozione(Posto) override { Controlla(); }
     void dopoCambio() override { Controlla(); }
     qint16 massimoAlCaricamento() const override { return 99; }
 
 private:
-    void Controlla();
+    void Controlla() override;
     void primoPrompt();
-
-    bool conCambio;
-    QLabel *Label5;
-    QPushButton *BottoneCambio = nullptr;
-    int Fase = 1;
 };
 
 // Form999c: the addition on three rods, unguided; the result box appears

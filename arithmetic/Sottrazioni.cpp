@@ -32,9 +32,8 @@ QString operazione(const Contesto &ctx)
 } // namespace
 
 SottrazioneGuidata::SottrazioneGuidata(Contesto &c, bool cambio)
-    : FinestraAritmetica(c, cambio ? QStringLiteral("Form99d") : QStringLiteral("Form99d1"),
-                         senzaIstruzione(disposizione99), asteDecineUnita(cambio, false)),
-      conCambio(cambio)
+    : FinestraGuidata(c, cambio ? QStringLiteral("Form99d") : QStringLiteral("Form99d1"),
+                      senzaIstruzione(disposizione99), asteDecineUnita(cambio, false), cambio, 1560)
 {
     bottonePiu(Posto::da, QStringLiteral("Bot_da"), QStringLiteral("+ da"), sottoASinistra(xAsta::decine99));
     bottoneMeno(Posto::da, QStringLiteral("Command1"), QStringLiteral("- da"), sottoADestra(xAsta::decine99));
@@ -42,12 +41,9 @@ SottrazioneGuidata::SottrazioneGuidata(Contesto &c, bool cambio)
     bottoneMeno(Posto::u, QStringLiteral("Command2"), QStringLiteral("- u"), sottoADestra(xAsta::unita99));
     etichettaConteggio(Posto::da, QStringLiteral("Label4"), {xAsta::decine99 + 780, 5880});
     etichettaConteggio(Posto::u, QStringLiteral("Label3"), {xAsta::unita99 + 780, 5880});
-    Label5 = etichettaPrompt(QStringLiteral("Label5"), {6300, 2400, 2640, 1560});
-    if (conCambio) {
-        BottoneCambio = bottoneCambio(QStringLiteral("BottoneCambio"), {2820, 3150, 1485, 960});
+    if (BottoneCambio)
         connect(BottoneCambio, &QPushButton::clicked, this,
                 [this] { cambioInGiu(Posto::da, Posto::u, BottoneCambio, false); });
-    }
     creaMenu(QStringLiteral("mnuStampa"), conCambio ? 17 : 18);
 }
 

@@ -1,32 +1,24 @@
 #pragma once
 
-#include "FinestraAritmetica.h"
+#include "FinestraGuidata.h"
 
 // Form99d (with the borrow) and Form99d1 (without): the subtraction on two
 // rods, the minuend put on with "+", the subtrahend taken off with "-".
-class SottrazioneGuidata : public FinestraAritmetica
+class SottrazioneGuidata : public FinestraGuidata
 {
     Q_OBJECT
 public:
     SottrazioneGuidata(Contesto &ctx, bool conCambio);
 
     void NuovoNumero() override;
-    int fase() const { return Fase; }
 
 protected:
     qint16 risultatoAtteso() const override;
     void Ricomincia() override;
-    void dopoAggiunta(Posto) override { Controlla(); }
-    void dopoRimozione(Posto) override { Controlla(); }
 
 private:
-    void Controlla();
+    void Controlla() override;
     void primoPrompt();
-
-    bool conCambio;
-    QLabel *Label5;
-    QPushButton *BottoneCambio = nullptr;
-    int Fase = 1;
 };
 
 // Form999d: the subtraction on three rods, prompts without sounds; the
