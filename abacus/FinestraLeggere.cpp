@@ -113,7 +113,7 @@ FinestraLeggere::FinestraLeggere(Contesto &c, const DescrizioneLeggere &descrizi
     casella->setObjectName(QString::fromLatin1(d.nomeRisposta));
     casella->setGeometry(geo::rettangolo(1890, 5040, 3525 + dx, 1095));
     casella->setFont(geo::carattere(QStringLiteral("Arial"), d.punti, true));
-    auto *filtro = new FiltroInvio(casella, d.giudicaAllaPressione, [this] { giudica(); });
+    auto *filtro = new FiltroInvio(ctx.piattaforma, casella, d.giudicaAllaPressione, [this] { giudica(); });
     filtro->impostaSostituto([this](int codice) { return sostituto(codice); });
 
     BottoneAvanti = controlli::bottone(a, QStringLiteral("BottoneAvanti"), QStringLiteral("avanti"),

@@ -141,16 +141,19 @@ void VistaOrbetto::ImpostaPalline(Posto p, int n)
     sincronizza(p);
 }
 
-void VistaOrbetto::impostaVisibile(Posto p, int indice, bool visibile)
+QRect VistaOrbetto::impostaVisibile(Posto p, int indice, bool visibile)
 {
     stato.impostaVisibile(p, indice, visibile);
-    if (Pallina *b = pallina(p, indice))
-        b->setVisible(stato.visibile(p, indice));
+    Pallina *b = pallina(p, indice);
+    if (!b)
+        return {};
+    b->setVisible(stato.visibile(p, indice));
+    return b->geometry();
 }
 
-void VistaOrbetto::commuta(Posto p, int indice)
+QRect VistaOrbetto::commuta(Posto p, int indice)
 {
-    impostaVisibile(p, indice, !stato.visibile(p, indice));
+    return impostaVisibile(p, indice, !stato.visibile(p, indice));
 }
 
 void VistaOrbetto::impostaConteggio(Posto p, qint16 n)

@@ -58,9 +58,9 @@ public:
     int ValoreOrbetto() const { return stato.ValoreOrbetto(); }
     qint16 conteggio(Posto p) const { return stato.conteggio(p); }
 
-    // For the exchange animation.
-    void impostaVisibile(Posto p, int indice, bool visibile);
-    void commuta(Posto p, int indice);
+    // For the exchange animation; each returns the bead's box in the area.
+    QRect impostaVisibile(Posto p, int indice, bool visibile);
+    QRect commuta(Posto p, int indice);
     void impostaConteggio(Posto p, qint16 n);
 
     // Rod buttons as in the forming windows: left press adds, any other

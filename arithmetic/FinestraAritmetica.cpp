@@ -1,5 +1,7 @@
 #include "FinestraAritmetica.h"
 
+#include "SequenzaCambio.h"
+
 #include "abacus/Disegni.h"
 #include "abacus/VistaOrbetto.h"
 #include "shell/Contesto.h"
@@ -12,7 +14,7 @@
 #include "words/Risposte.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 
@@ -31,9 +33,10 @@ FinestraAritmetica::FinestraAritmetica(Contesto &c, const QString &nome, const D
     Text1->setGeometry(geo::rettangolo(d.risultato.x(), d.risultato.y(), d.risultato.width(), d.risultato.height()));
     Text1->setFont(geo::carattere(QStringLiteral("Arial"), 18, true));
     Text1->hide();
-    filtro = new FiltroInvio(Text1, false, [this] { giudica(); });
+    filtro = new FiltroInvio(ctx.piattaforma, Text1, false, [this] { giudica(); });
 
     vista = new VistaOrbetto(a, aste);
+    sequenza = new SequenzaCambio(ctx.piattaforma, a);
 
     const QFont fontBottoni = geo::carattere(QStringLiteral("Arial"), 13, true);
     QPushButton *ricomincia = controlli::bottone(a, QStringLiteral("Bot_ricomincia"), QStringLiteral("Ricomincia"),
@@ -65,11 +68,12 @@ void FinestraAritmetica::carica()
     NuovoNumero();
 }
 
-void FinestraAritmetica::richiestaChiusura()
+void FinestraAritmetica::closeEvent(QCloseEvent *evento)
 {
-    // Nothing leaves the window while beads are being exchanged.
-    if (!animazione)
-        FinestraEsercizio::richiestaChiusura();
+    // Leaving in the middle of an exchange: its remaining states never run.
+    FinestraEsercizio::closeEvent(evento);
+    if (evento->isAccepted())
+        sequenza->ferma();
 }
 
 void FinestraAritmetica::bottoniConPressione()
@@ -175,13 +179,6 @@ void FinestraAritmetica::creaMenu(const QString &voceStampa, qint16 tipoScheda)
     voceEsci();
 }
 
-void FinestraAritmetica::pausa(double secondi)
-{
-    QApplication::processEvents();
-    ctx.piattaforma.attendi(secondi);
-    QApplication::processEvents();
-}
-
 void FinestraAritmetica::suona()
 {
     suonaPasso(ctx);
@@ -225,25 +222,33 @@ void FinestraAritmetica::cambioInSu(Posto basso, Posto alto, QPushButton *botton
     const int t = vista->conteggio(alto);
     if (t >= vista->modello().posti(alto))
         return; // no free place for the new bead
-    animazioneInizia(true);
-    for (int volta = 0; volta < 9; ++volta) {
+    // 13 states: the ten top beads of the lower rod flash nine times, then
+    // they go and the new bead of the upper rod flashes four times.
+    const auto dieci = [this, basso, c] {
+        QRegion r;
         for (int i = c - 10; i <= c - 1; ++i)
-            vista->commuta(basso, i);
-        pausa(0.3);
-    }
-    for (int i = c - 1; i >= c - 10; --i)
-        vista->impostaVisibile(basso, i, false);
-    for (int volta = 0; volta < 4; ++volta) {
-        vista->commuta(alto, t);
-        pausa(0.3);
-    }
-    vista->impostaVisibile(alto, t, true);
-    vista->impostaConteggio(alto, qint16(t + 1));
-    bottone->setEnabled(false);
-    vista->impostaConteggio(basso, qint16(c - 10));
-    animazioneInizia(false);
-    aggiornaConteggi();
-    dopoCambio();
+            r += vista->commuta(basso, i);
+        return r;
+    };
+    const auto nuova = [this, alto, t] { return QRegion(vista->commuta(alto, t)); };
+    std::vector<SequenzaCambio::Stato> stati(9, dieci);
+    stati.push_back([this, basso, c, nuova] {
+        QRegion r;
+        for (int i = c - 1; i >= c - 10; --i)
+            r += vista->impostaVisibile(basso, i, false);
+        return r + nuova();
+    });
+    stati.insert(stati.end(), 3, nuova);
+    animazioneInizia(true);
+    sequenza->avvia(std::move(stati), pausaCambio, [this, basso, alto, bottone, c, t] {
+        vista->impostaVisibile(alto, t, true);
+        vista->impostaConteggio(alto, qint16(t + 1));
+        bottone->setEnabled(false);
+        vista->impostaConteggio(basso, qint16(c - 10));
+        animazioneInizia(false);
+        aggiornaConteggi();
+        dopoCambio();
+    });
 }
 
 void FinestraAritmetica::cambioInGiu(Posto alto, Posto basso, QPushButton *bottone, bool conBeep)
@@ -256,26 +261,30 @@ void FinestraAritmetica::cambioInGiu(Posto alto, Posto basso, QPushButton *botto
         segnalaErrato(conBeep);
         return;
     }
-    animazioneInizia(true);
+    // 18 states: the top bead of the upper rod flashes nine times and goes,
+    // then the ten new beads of the lower rod flash nine times together.
     const int t = n - 1;
     vista->impostaConteggio(alto, qint16(t));
-    for (int volta = 0; volta < 9; ++volta) {
-        vista->commuta(alto, t);
-        pausa(0.3);
-    }
-    vista->impostaVisibile(alto, t, false);
-    for (int volta = 0; volta < 9; ++volta) {
+    const auto rotta = [this, alto, t] { return QRegion(vista->commuta(alto, t)); };
+    const auto dieci = [this, basso, m] {
+        QRegion r;
         for (int i = m; i <= m + 9; ++i)
-            vista->commuta(basso, i);
-        pausa(0.3);
-    }
-    for (int i = m; i <= m + 9; ++i)
-        vista->impostaVisibile(basso, i, true);
-    bottone->setEnabled(false);
-    vista->impostaConteggio(basso, qint16(m + 10));
-    animazioneInizia(false);
-    aggiornaConteggi();
-    dopoCambio();
+            r += vista->commuta(basso, i);
+        return r;
+    };
+    std::vector<SequenzaCambio::Stato> stati(9, rotta);
+    stati.push_back([this, alto, t, dieci] { return QRegion(vista->impostaVisibile(alto, t, false)) + dieci(); });
+    stati.insert(stati.end(), 8, dieci);
+    animazioneInizia(true);
+    sequenza->avvia(std::move(stati), pausaCambio, [this, basso, bottone, m] {
+        for (int i = m; i <= m + 9; ++i)
+            vista->impostaVisibile(basso, i, true);
+        bottone->setEnabled(false);
+        vista->impostaConteggio(basso, qint16(m + 10));
+        animazioneInizia(false);
+        aggiornaConteggi();
+        dopoCambio();
+    });
 }
 
 void FinestraAritmetica::giudica()

@@ -15,6 +15,7 @@ class Linea;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class SequenzaCambio;
 class VistaOrbetto;
 struct GeometriaAsta;
 
@@ -86,8 +87,8 @@ protected:
     // Refused as a wrong answer with ten or more below or none above.
     void cambioInGiu(Posto alto, Posto basso, QPushButton *bottone, bool conBeep);
 
-    // Waits with pending events handled before and after.
-    void pausa(double secondi);
+    // How long each state of an exchange stays on the screen.
+    static constexpr double pausaCambio = 0.3;
     // The short sound of a completed step.
     void suona();
     // Text1 cleared, shown, and focused when it is enabled.
@@ -103,7 +104,7 @@ protected:
     QMap<Posto, Linea *> segni;
 
 private:
-    void richiestaChiusura() override;
+    void closeEvent(QCloseEvent *evento) override;
     void premuta(Posto p, Qt::MouseButton tasto);
     void giudica();
     void BottoneAvanti_Click();
@@ -119,5 +120,6 @@ private:
     }
 
     FiltroInvio *filtro;
+    SequenzaCambio *sequenza;
     bool animazione = false;
 };

@@ -1,5 +1,7 @@
 #include "FiltroInvio.h"
 
+#include "Piattaforma.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -13,10 +15,24 @@ bool invio(const QKeyEvent *e)
 
 } // namespace
 
-FiltroInvio::FiltroInvio(QLineEdit *c, bool pressione, std::function<void()> g)
-    : QObject(c), casella(c), allaPressione(pressione), giudica(std::move(g))
+FiltroInvio::FiltroInvio(Piattaforma &p, QLineEdit *c, bool pressione, std::function<void()> g)
+    : QObject(c), piattaforma(p), casella(c), allaPressione(pressione), giudica(std::move(g))
 {
     casella->installEventFilter(this);
+}
+
+void FiltroInvio::rilascioFinito(unsigned giro)
+{
+    if (giro == giroRilascio && rilascioInSospeso)
+        chiudiRilascio();
+}
+
+void FiltroInvio::chiudiRilascio()
+{
+    rilascioInSospeso = false;
+    ++giroRilascio;
+    if (casella->isEnabled() && !fermo)
+        giudica();
 }
 
 bool FiltroInvio::eventFilter(QObject *oggetto, QEvent *evento)
@@ -30,6 +46,15 @@ bool FiltroInvio::eventFilter(QObject *oggetto, QEvent *evento)
     if (fermo)
         return true;
     auto *tasto = static_cast<QKeyEvent *>(evento);
+    if (tipo == QEvent::KeyPress && rilascioInSospeso) {
+        if (invio(tasto) && tasto->timestamp() != 0 && tasto->timestamp() == tempoRilascio) {
+            // The release was half of a repeat: Enter is still held.
+            rilascioInSospeso = false;
+            ++giroRilascio;
+        } else {
+            chiudiRilascio();
+        }
+    }
     if (tipo == QEvent::KeyPress) {
         if (invio(tasto)) {
             premuto = true;
@@ -56,8 +81,11 @@ bool FiltroInvio::eventFilter(QObject *oggetto, QEvent *evento)
     if (invio(tasto) && !tasto->isAutoRepeat()) {
         const bool eraPremuto = premuto;
         premuto = false;
-        if (eraPremuto && !allaPressione)
-            giudica();
+        if (eraPremuto && !allaPressione) {
+            rilascioInSospeso = true;
+            tempoRilascio = tasto->timestamp();
+            piattaforma.dopo(0, this, [this, giro = ++giroRilascio] { rilascioFinito(giro); });
+        }
         return true;
     }
     return false;

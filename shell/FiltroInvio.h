@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class Piattaforma;
 class QLineEdit;
 
 // Enter in an answer box, and the typed characters on their way in.
@@ -11,11 +12,16 @@ class QLineEdit;
 // repeats while Enter is held); otherwise on the real release of an Enter
 // pressed in this same box: key repeats are skipped, and the Enter that
 // closed a message box judges nothing.
+//
+// A held key reaches X11 programs as release/press pairs sharing one
+// timestamp, and Qt does not always flag them as repeats. So a release is
+// judged only once the events already queued behind it have been seen: a
+// press with its very timestamp makes it a repeat.
 class FiltroInvio : public QObject
 {
     Q_OBJECT
 public:
-    FiltroInvio(QLineEdit *casella, bool allaPressione, std::function<void()> giudica);
+    FiltroInvio(Piattaforma &piattaforma, QLineEdit *casella, bool allaPressione, std::function<void()> giudica);
 
     // Replaces a typed character code before the box receives it.
     void impostaSostituto(std::function<int(int)> sostituto) { sostituisci = std::move(sostituto); }
@@ -26,6 +32,11 @@ protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
+    void rilascioFinito(unsigned giro);
+    // A release waiting to be judged, judged now: another key came first.
+    void chiudiRilascio();
+
+    Piattaforma &piattaforma;
     QLineEdit *casella;
     bool allaPressione;
     std::function<void()> giudica;
@@ -33,4 +44,7 @@ private:
     bool premuto = false;
     bool inoltro = false;
     bool fermo = false;
+    bool rilascioInSospeso = false;
+    quint64 tempoRilascio = 0;
+    unsigned giroRilascio = 0;
 };

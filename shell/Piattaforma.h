@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QObject;
+
 class QWidget;
 
 // Everything the program asks of the outside world. The Qt implementation
@@ -20,9 +24,9 @@ public:
     virtual void suonaWav(const QString &percorso) = 0;
     virtual void beep() = 0;
 
-    // Monotonic clock in seconds, and a wait that handles no events.
-    virtual double orologio() = 0;
-    virtual void attendi(double secondi) = 0;
+    // Runs passo from the event loop once the given seconds have passed,
+    // unless proprietario is destroyed first. Nothing waits meanwhile.
+    virtual void dopo(double secondi, QObject *proprietario, std::function<void()> passo) = 0;
 
     // Message boxes: a Yes/No question (true on Yes) and an OK notice.
     virtual bool chiediSiNo(QWidget *genitore, const QString &titolo, const QString &testo) = 0;

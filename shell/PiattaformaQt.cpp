@@ -11,11 +11,12 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 #ifndef ORBETTO_CARTELLA_DATI
@@ -27,7 +28,6 @@
 
 PiattaformaQt::PiattaformaQt(const QString &c, const QString &m) : cartella(c)
 {
-    cronometro.start();
     riseminaDallOrologio();
     if (!m.isEmpty()) {
         modulo.setFileName(m);
@@ -59,7 +59,7 @@ double PiattaformaQt::casuale()
 
 void PiattaformaQt::riseminaDallOrologio()
 {
-    generatore.seed(quint64(QDateTime::currentMSecsSinceEpoch()) ^ quint64(cronometro.nsecsElapsed()));
+    generatore.seed(quint64(QDateTime::currentMSecsSinceEpoch()) ^ quint64(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
 bool PiattaformaQt::apriModulo()
@@ -97,18 +97,12 @@ void PiattaformaQt::beep()
     QApplication::beep();
 }
 
-double PiattaformaQt::orologio()
+void PiattaformaQt::dopo(double secondi, QObject *proprietario, std::function<void()> passo)
 {
-    return double(cronometro.nsecsElapsed()) / 1e9;
-}
-
-void PiattaformaQt::attendi(double secondi)
-{
-    // Sleep in short slices rather than spin: the wait costs no processor
-    // time, and the monotonic clock does not care about midnight.
-    const double fine = orologio() + secondi;
-    for (double resto = secondi; resto > 0; resto = fine - orologio())
-        QThread::usleep(qulonglong(std::min(resto, 0.02) * 1e6) + 1);
+    // A precise timer on the monotonic clock: no midnight problem, no
+    // processor time while it waits, and it dies with its owner.
+    QTimer::singleShot(std::chrono::milliseconds(qRound64(secondi * 1000)), Qt::PreciseTimer, proprietario,
+                       std::move(passo));
 }
 
 static QString righeSchermo(QString testo)

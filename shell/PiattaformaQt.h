@@ -4,7 +4,6 @@
 
 #include "suoni/ModuloSuoni.h"
 
-#include <QElapsedTimer>
 #include <QLibrary>
 #include <QRandomGenerator64>
 
@@ -35,8 +34,7 @@ public:
     void riseminaDallOrologio() override;
     void suonaWav(const QString &percorso) override;
     void beep() override;
-    double orologio() override;
-    void attendi(double secondi) override;
+    void dopo(double secondi, QObject *proprietario, std::function<void()> passo) override;
     bool chiediSiNo(QWidget *genitore, const QString &titolo, const QString &testo) override;
     void informa(QWidget *genitore, const QString &titolo, const QString &testo) override;
     void stampaFinestra(QWidget *area) override;
@@ -56,7 +54,6 @@ private:
     bool apriModulo();
 
     QRandomGenerator64 generatore;
-    QElapsedTimer cronometro;
     QString cartella;
     QLibrary modulo;
     void *lettore = nullptr;

@@ -3,6 +3,8 @@
 #include "shell/Piattaforma.h"
 
 #include <QList>
+#include <QObject>
+#include <QPointer>
 
 #include <QStringList>
 
@@ -22,10 +24,19 @@ public:
     QStringList suoni;
     int beep_ = 0;
 
+    // The fake clock. Each timed step advances it by its pause and runs at
+    // once; with passiManuali the steps wait in a queue for eseguiPasso().
     double adesso = 1000.0;
     QList<double> pause;
     // Runs at every pause: what a pupil does while an animation runs.
     std::function<void()> durantePausa;
+    bool passiManuali = false;
+    struct Passo {
+        double secondi;
+        QPointer<QObject> proprietario;
+        std::function<void()> azione;
+    };
+    QList<Passo> inAttesa;
 
     struct Box {
         QString titolo, testo;
@@ -62,13 +73,26 @@ public:
     void riseminaDallOrologio() override { ++risemine; }
     void suonaWav(const QString &percorso) override { suoni.append(percorso); }
     void beep() override { ++beep_; }
-    double orologio() override { return adesso; }
-    void attendi(double secondi) override
+    void dopo(double secondi, QObject *proprietario, std::function<void()> passo) override
     {
         pause.append(secondi);
-        adesso += secondi;
+        inAttesa.append({secondi, proprietario, std::move(passo)});
+        if (!passiManuali)
+            eseguiPasso();
+    }
+    // Runs the oldest waiting step, as its timer would; false when none is
+    // left. A step whose owner is gone is dropped, as Qt drops its timer.
+    bool eseguiPasso()
+    {
+        if (inAttesa.isEmpty())
+            return false;
+        const Passo passo = inAttesa.takeFirst();
+        adesso += passo.secondi;
         if (durantePausa)
             durantePausa();
+        if (passo.proprietario)
+            passo.azione();
+        return true;
     }
     bool chiediSiNo(QWidget *, const QString &titolo, const QString &testo) override
     {

@@ -1,5 +1,6 @@
 // Column additions with the exchange: Form99c guided, Form999c free.
 #include "Banco.h"
+#include "Pitture.h"
 #include "abacus/Disegni.h"
 #include "abacus/VistaOrbetto.h"
 #include "arithmetic/Addizioni.h"
@@ -8,6 +9,8 @@
 #include "shell/Geometria.h"
 
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -226,6 +229,20 @@ private slots:
         QCOMPARE(b.testo(QStringLiteral("Label5")), QStringLiteral("inserisci il numero  5 nell'orbetto"));
     }
 
+    // Every state of the exchange reaches the screen before its pause.
+    void ogniStatoDelCambioSiVede()
+    {
+        Banco b;
+        FinestraAritmetica *f = apri99(b, 5, 5);
+        premi(b, "Bot_u", 10);
+        int pause = 0;
+        const QStringList mancate =
+            nonDipintiAllePause(b.piattaforma, f->area(), [&] { b.clic(QStringLiteral("BottoneCambio")); }, pause);
+        QCOMPARE(pause, 13);
+        QCOMPARE(mancate, QStringList());
+        QCOMPARE(conteggio(f, Posto::da), 1);
+    }
+
     void clicDuranteLAnimazioneNonFannoNulla()
     {
         Banco b;
@@ -238,7 +255,7 @@ private slots:
             QTest::mousePress(u, Qt::RightButton);
             b.clic(QStringLiteral("Bot_ricomincia"));
             b.clic(QStringLiteral("BottoneCambio"));
-            f->close();
+            QVERIFY(!f->menuBar()->isEnabled());
         };
         b.clic(QStringLiteral("BottoneCambio"));
         b.piattaforma.durantePausa = nullptr;
@@ -246,10 +263,52 @@ private slots:
         QCOMPARE(conteggio(f, Posto::da), 1);
         QCOMPARE(conteggio(f, Posto::u), 0);
         QVERIFY(!f->animazioneInCorso());
+        QVERIFY(f->menuBar()->isEnabled());
         QCOMPARE(b.principale(), f);
-        QVERIFY(b.piattaforma.box.isEmpty());
         for (int i = 0; i < 19; ++i)
             QVERIFY(!mostrata(b, QStringLiteral("pal_u(%1)").arg(i)));
+    }
+
+    // The title bar during an exchange asks as "Esci" does: No lets the
+    // exchange finish, Yes leaves it half done and nothing of it runs later.
+    void chiusuraDuranteLAnimazione()
+    {
+        Banco b;
+        b.piattaforma.passiManuali = true;
+        FinestraAritmetica *f = apri99(b, 5, 5);
+        premi(b, "Bot_u", 10);
+        b.clic(QStringLiteral("BottoneCambio"));
+        QVERIFY(f->animazioneInCorso());
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(b.piattaforma.eseguiPasso());
+        f->close();
+        QCOMPARE(b.piattaforma.box.size(), 1);
+        QCOMPARE(b.piattaforma.box.first().testo, QStringLiteral("Vuoi tornare al menù?"));
+        QCOMPARE(b.principale(), f);
+        while (b.piattaforma.eseguiPasso()) {
+        }
+        QCOMPARE(conteggio(f, Posto::da), 1);
+
+        premi(b, "Bot_u", 10);
+        b.trova<QPushButton>(QStringLiteral("Bot_ricomincia"))->click();
+        premi(b, "Bot_u", 10);
+        b.clic(QStringLiteral("BottoneCambio"));
+        QVERIFY(b.piattaforma.eseguiPasso());
+        QPointer<FinestraAritmetica> vecchia = f;
+        b.piattaforma.risposte = {true};
+        vecchia->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(vecchia.isNull());
+        QCOMPARE(b.principale()->objectName(), QStringLiteral("FormMenu"));
+        while (b.piattaforma.eseguiPasso()) {
+        }
+        // The next window works.
+        b.piattaforma.passiManuali = false;
+        b.piattaforma.valori = {0.0, valore(0, 89), 0.5};
+        b.clic(QStringLiteral("Command20"));
+        premi(b, "Bot_u", 10);
+        b.clic(QStringLiteral("BottoneCambio"));
+        QCOMPARE(conteggio(qobject_cast<FinestraAritmetica *>(b.principale()), Posto::da), 1);
     }
 
     void form999cSegniEPrimoZero()

@@ -54,6 +54,33 @@ void tieniInvio(QWidget *w, int ripetizioni)
     rilasciaInvio(w);
 }
 
+void invioAlTempo(QWidget *w, QEvent::Type tipo, quint64 tempo)
+{
+    QKeyEvent e(tipo, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    e.setTimestamp(tempo);
+    QApplication::sendEvent(w, &e);
+}
+
+// Enter held down as X11 sends it: the repeats are release/press pairs with
+// one timestamp and no repeat flag. The event loop runs between pairs.
+void tieniInvioX11(PiattaformaProva &piattaforma, QWidget *w, int ripetizioni)
+{
+    piattaforma.passiManuali = true;
+    quint64 tempo = 70000;
+    invioAlTempo(w, QEvent::KeyPress, tempo);
+    for (int i = 0; i < ripetizioni; ++i) {
+        tempo += i == 0 ? 500 : 33;
+        invioAlTempo(w, QEvent::KeyRelease, tempo);
+        invioAlTempo(w, QEvent::KeyPress, tempo);
+        while (piattaforma.eseguiPasso()) {
+        }
+    }
+    invioAlTempo(w, QEvent::KeyRelease, tempo + 20);
+    while (piattaforma.eseguiPasso()) {
+    }
+    piattaforma.passiManuali = false;
+}
+
 } // namespace
 
 class TestLeggere : public QObject
@@ -159,24 +186,35 @@ private slots:
         QTest::addColumn<QString>("bottone");
         QTest::addColumn<QString>("sbagliata");
         QTest::addColumn<int>("errati");
-        QTest::newRow("Form99b conta ogni ripetizione") << "Command35" << "77" << 4;
-        QTest::newRow("Form999b conta ogni ripetizione") << "Command10" << "77" << 4;
-        QTest::newRow("Form6 una volta") << "Command16" << "77" << 1;
-        QTest::newRow("F9999b una volta") << "Command11" << "77" << 1;
-        QTest::newRow("Form5 una volta") << "Command15" << "DUE" << 1;
-        QTest::newRow("Form99b1 una volta") << "Command5" << "DUE" << 1;
-        QTest::newRow("F9999c una volta") << "Command12" << "DUE" << 1;
+        QTest::addColumn<bool>("x11");
+        for (const bool x11 : {false, true}) {
+            const char *come = x11 ? " (X11)" : "";
+            QTest::addRow("Form99b conta ogni ripetizione%s", come) << "Command35" << "77" << 4 << x11;
+            QTest::addRow("Form999b conta ogni ripetizione%s", come) << "Command10" << "77" << 4 << x11;
+            QTest::addRow("Form6 una volta%s", come) << "Command16" << "77" << 1 << x11;
+            QTest::addRow("F9999b una volta%s", come) << "Command11" << "77" << 1 << x11;
+            QTest::addRow("Form5 una volta%s", come) << "Command15" << "DUE" << 1 << x11;
+            QTest::addRow("Form99b1 una volta%s", come) << "Command5" << "DUE" << 1 << x11;
+            QTest::addRow("F9999c una volta%s", come) << "Command12" << "DUE" << 1 << x11;
+        }
     }
     void invioTenutoPremuto()
     {
         QFETCH(QString, bottone);
         QFETCH(QString, sbagliata);
         QFETCH(int, errati);
+        QFETCH(bool, x11);
         Banco b;
         FinestraLeggere *f = apri(b, qPrintable(bottone), 5, 9);
         QTest::keyClicks(f->risposta(), sbagliata);
-        tieniInvio(f->risposta(), 3);
+        if (x11)
+            tieniInvioX11(b.piattaforma, f->risposta(), 3);
+        else
+            tieniInvio(f->risposta(), 3);
         QCOMPARE(int(b.ctx.ContaErrati), errati);
+        // The next Enter, a separate keystroke, judges again.
+        tieniInvioX11(b.piattaforma, f->risposta(), 0);
+        QCOMPARE(int(b.ctx.ContaErrati), errati + 1);
     }
 
     void invioCheChiudeUnBoxNonGiudica()

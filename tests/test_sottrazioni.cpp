@@ -1,6 +1,7 @@
 // Subtractions with the borrow (Form99d, Form999d), and additions and
 // subtractions without exchange (Form99c1, Form99d1).
 #include "Banco.h"
+#include "Pitture.h"
 #include "abacus/VistaOrbetto.h"
 #include "arithmetic/Addizioni.h"
 #include "arithmetic/Estrazioni.h"
@@ -104,6 +105,21 @@ private slots:
         QVERIFY(mostrata(b, QStringLiteral("Text1")));
         scrivi(b, QStringLiteral("25"));
         QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+    }
+
+    // Every state of the borrow reaches the screen before its pause.
+    void ogniStatoDelPrestitoSiVede()
+    {
+        Banco b;
+        FinestraAritmetica *f = apri99d(b, 52, 27);
+        clic(b, "Bot_da", 5);
+        clic(b, "Bot_u", 2);
+        int pause = 0;
+        const QStringList mancate =
+            nonDipintiAllePause(b.piattaforma, f->area(), [&] { b.clic(QStringLiteral("BottoneCambio")); }, pause);
+        QCOMPARE(pause, 18);
+        QCOMPARE(mancate, QStringList());
+        QCOMPARE(conteggio(f, Posto::u), 12);
     }
 
     void prestitoRifiutato()

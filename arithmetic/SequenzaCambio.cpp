@@ -1,0 +1,40 @@
+#include "SequenzaCambio.h"
+
+#include "shell/Piattaforma.h"
+
+#include <QWidget>
+
+SequenzaCambio::SequenzaCambio(Piattaforma &p, QWidget *s) : QObject(s), piattaforma(p), superficie(s) {}
+
+void SequenzaCambio::avvia(std::vector<Stato> nuovi, double secondi, std::function<void()> allaFine)
+{
+    stati = std::move(nuovi);
+    fine = std::move(allaFine);
+    pausa = secondi;
+    attiva = true;
+    mostra(0, ++giro);
+}
+
+void SequenzaCambio::ferma()
+{
+    attiva = false;
+    ++giro;
+}
+
+void SequenzaCambio::mostra(std::size_t indice, unsigned questo)
+{
+    if (questo != giro)
+        return;
+    if (indice == stati.size()) {
+        attiva = false;
+        if (fine)
+            fine();
+        return;
+    }
+    // Paint now, not when the event loop gets round to it: the state must
+    // be on the screen for the whole of its pause.
+    const QRegion cambiata = stati[indice]();
+    if (superficie->isVisible() && !cambiata.isEmpty())
+        superficie->repaint(cambiata);
+    piattaforma.dopo(pausa, this, [this, indice, questo] { mostra(indice + 1, questo); });
+}

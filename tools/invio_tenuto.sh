@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Holds Enter for 1.5 s on a wrong answer in the real program under Xvfb and
+# saves a picture of the window afterwards (its "Errati" counter).
+#   tools/invio_tenuto.sh F9999b|Form99b1 OUT.png [build folder]
+# Needs xvfb, xdotool and imagemagick; clicks as at scale 1, no window manager.
+set -euo pipefail
+finestra="$1"
+uscita="$2"
+build="${3:-$(dirname "$0")/../build}"
+trap 'kill "${pid:-0}" "${xvfb:-0}" 2>/dev/null || true' EXIT
+schermo=:$((90 + RANDOM % 100))
+Xvfb "$schermo" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY="$schermo"
+sleep 1
+"$build/orbetto" >/dev/null 2>&1 &
+pid=$!
+sleep 1.5
+clic() { xdotool mousemove "$1" "$2" click 1; sleep 0.5; }
+clic 307 381 # "Avvio"
+case "$finestra" in
+F9999b) clic 527 149; risposta=12345 ;;
+Form99b1) clic 108 275; risposta=ZZZ ;;
+*) echo "finestra sconosciuta: $finestra" >&2; exit 2 ;;
+esac
+xdotool type --delay 80 "$risposta"
+xdotool keydown Return
+sleep 1.5
+xdotool keyup Return
+sleep 0.5
+import -window root -crop 700x560+0+0 "$uscita"
