@@ -1,6 +1,10 @@
 #include "Disegni.h"
 
+#include "shell/Geometria.h"
+#include "shell/Piattaforma.h"
+
 #include <QMouseEvent>
+#include <QVariantAnimation>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -41,27 +45,127 @@ void Linea::posiziona(QPoint da, QPoint a)
 {
     estremoA = da;
     estremoB = a;
-    const int margine = spessore;
-    setGeometry(QRect(da, a).normalized().adjusted(-margine, -margine, margine, margine));
+    const int margine = spessore * geo::twipsPerPixel;
+    geo::colloca(this, QRect(da, a).normalized().adjusted(-margine, -margine, margine, margine));
     update();
 }
 
 void Linea::paintEvent(QPaintEvent *)
 {
+    // Drawn in twips through the window's scale: as sharp at any size.
+    const double scala = geo::scalaDi(this) / geo::twipsPerPixel;
+    const QPointF origine = geo::postoTwips(this).topLeft();
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(tinta, spessore, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(estremoA - pos(), estremoB - pos());
+    p.setPen(QPen(tinta, spessore * geo::scalaDi(this), Qt::SolidLine, Qt::RoundCap));
+    p.drawLine((QPointF(estremoA) - origine) * scala, (QPointF(estremoB) - origine) * scala);
+}
+
+BottoneAsta::BottoneAsta(const QString &testo, Piattaforma &p, QWidget *genitore)
+    : QPushButton(testo, genitore), piattaforma(p), anello(new QVariantAnimation(this))
+{
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    anello->setStartValue(0.0);
+    anello->setEndValue(1.0);
+    anello->setDuration(int(tenutaPerTogliere * 1000));
+    connect(anello, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
+}
+
+void BottoneAsta::toccoInizia()
+{
+    tenuto = true;
+    setDown(true);
+    anello->start();
+    piattaforma.dopo(tenutaPerTogliere, this, [this, questo = ++giro] {
+        if (questo != giro || !tenuto)
+            return;
+        tenuto = false;
+        anello->stop();
+        setDown(false);
+        update();
+        emit premuto(Qt::RightButton);
+    });
+}
+
+void BottoneAsta::toccoFinisce(bool annullato)
+{
+    if (!tenuto)
+        return;
+    tenuto = false;
+    ++giro;
+    anello->stop();
+    setDown(false);
+    update();
+    if (!annullato)
+        emit premuto(Qt::LeftButton);
+}
+
+bool BottoneAsta::event(QEvent *evento)
+{
+    switch (evento->type()) {
+    case QEvent::TouchBegin:
+        if (isEnabled())
+            toccoInizia();
+        evento->accept();
+        return true;
+    case QEvent::TouchUpdate:
+        evento->accept();
+        return true;
+    case QEvent::TouchEnd:
+        toccoFinisce(false);
+        evento->accept();
+        return true;
+    case QEvent::TouchCancel:
+        toccoFinisce(true);
+        evento->accept();
+        return true;
+    default:
+        return QPushButton::event(evento);
+    }
 }
 
 void BottoneAsta::mousePressEvent(QMouseEvent *evento)
 {
+    // A press the system made from a finger waits to see how long it lasts.
+    if (evento->source() != Qt::MouseEventNotSynthesized && evento->button() == Qt::LeftButton) {
+        toccoInizia();
+        evento->accept();
+        return;
+    }
     QPushButton::mousePressEvent(evento);
     emit premuto(evento->button());
+}
+
+void BottoneAsta::mouseReleaseEvent(QMouseEvent *evento)
+{
+    if (tenuto) {
+        toccoFinisce(false);
+        evento->accept();
+        return;
+    }
+    QPushButton::mouseReleaseEvent(evento);
 }
 
 void BottoneAsta::mouseDoubleClickEvent(QMouseEvent *evento)
 {
     // Qt sends a double click instead of the second press: it is a press.
     mousePressEvent(evento);
+}
+
+void BottoneAsta::paintEvent(QPaintEvent *evento)
+{
+    QPushButton::paintEvent(evento);
+    if (!tenuto)
+        return;
+    // The ring closes as the half second runs out: then a bead goes.
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal lato = std::min(width(), height()) * 0.8;
+    const QRectF cerchio((width() - lato) / 2, (height() - lato) / 2, lato, lato);
+    const qreal spessore = std::max<qreal>(3.0, lato / 10);
+    p.setPen(QPen(QColor(255, 140, 0, 90), spessore));
+    p.drawEllipse(cerchio);
+    p.setPen(QPen(QColor(220, 60, 0), spessore, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(cerchio, 90 * 16, -int(anello->currentValue().toDouble() * 360 * 16));
 }

@@ -4,6 +4,9 @@
 #include <QPushButton>
 #include <QWidget>
 
+class Piattaforma;
+class QVariantAnimation;
+
 // A bead: a solid round bead in its rod's colour, lit from the top left.
 class Pallina : public QWidget
 {
@@ -25,8 +28,9 @@ class Linea : public QWidget
 {
     Q_OBJECT
 public:
+    // spessore: pixels at scale 1.
     Linea(const QColor &colore, int spessore, QWidget *genitore);
-    // Ends in the parent's pixels.
+    // Ends in twips of the parent.
     void posiziona(QPoint da, QPoint a);
     QPoint inizio() const { return estremoA; }
     QPoint fine() const { return estremoB; }
@@ -41,17 +45,35 @@ private:
 };
 
 // A rod button: it acts on the mouse press itself, with the identity of the
-// mouse button (left adds a bead, the others take one away).
+// mouse button (left adds a bead, the others take one away). A finger has
+// no other button: a tap is a left press, a touch held half a second is the
+// other button, with a ring filling round the caption while it is held.
 class BottoneAsta : public QPushButton
 {
     Q_OBJECT
 public:
-    using QPushButton::QPushButton;
+    BottoneAsta(const QString &testo, Piattaforma &piattaforma, QWidget *genitore);
+
+    static constexpr double tenutaPerTogliere = 0.5;
+    bool tocco() const { return tenuto; }
 
 signals:
     void premuto(Qt::MouseButton tasto);
 
 protected:
+    bool event(QEvent *evento) override;
     void mousePressEvent(QMouseEvent *evento) override;
+    void mouseReleaseEvent(QMouseEvent *evento) override;
     void mouseDoubleClickEvent(QMouseEvent *evento) override;
+    void paintEvent(QPaintEvent *evento) override;
+
+private:
+    void toccoInizia();
+    // The finger lifted (or was taken away: annullato) before the half second.
+    void toccoFinisce(bool annullato);
+
+    Piattaforma &piattaforma;
+    QVariantAnimation *anello;
+    bool tenuto = false;
+    unsigned giro = 0; // bumped by every touch: a stale timer does nothing
 };

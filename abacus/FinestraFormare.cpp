@@ -85,30 +85,30 @@ FinestraFormare::FinestraFormare(Contesto &c, const DescrizioneFormare &descrizi
 {
     QWidget *a = area();
     EtichettaNumero = controlli::etichetta(a, QStringLiteral("EtichettaNumero"), QStringLiteral("Forma il numero"),
-                                           geo::rettangolo(240, 240, 6135, 615),
+                                           QRect(240, 240, 6135, 615),
                                            geo::carattere(QStringLiteral("Arial"), 18, true), Qt::AlignLeft | Qt::AlignVCenter);
     EtichettaNumero->setWordWrap(false);
 
-    vista = new VistaOrbetto(a, geometria(d.aste));
+    vista = new VistaOrbetto(ctx.piattaforma, a, geometria(d.aste));
     vista->collegaBottoniAggiungiTogli();
     if (d.aste.size() == 4) {
-        controlli::etichetta(a, QStringLiteral("Label4"), QStringLiteral("."), geo::rettangolo(1605, 5700, 300, 495),
+        controlli::etichetta(a, QStringLiteral("Label4"), QStringLiteral("."), QRect(1605, 5700, 300, 495),
                              geo::carattere(QStringLiteral("Arial"), 24, true), Qt::AlignCenter);
     }
     if (d.aste.size() > 1) {
         controlli::etichetta(a, QStringLiteral("Label3"),
                              QStringLiteral("Click sinistro per inserire le palline, click destro per toglierle."),
-                             geo::rettangolo(240, 7080, 6015, 255), geo::carattere(QStringLiteral("Arial"), 8));
+                             QRect(240, 7080, 6015, 255), geo::carattere(QStringLiteral("Arial"), 8));
     }
 
     creaRiscontro({{7005, 270}, {6645, 1395}, {7485, 1290}, {6645, 1920}, {7485, 1815}});
     const QFont fontBottoni = geo::carattere(QStringLiteral("Arial"), 13, true);
     QPushButton *ricomincia = controlli::bottone(a, QStringLiteral("Bot_ricomincia"), QStringLiteral("Ricomincia"),
-                                                 geo::rettangolo(6600, 3000, 1905, 990), fontBottoni);
+                                                 QRect(6600, 3000, 1905, 990), fontBottoni);
     BottoneConferma = controlli::bottone(a, QStringLiteral("BottoneConferma"), QStringLiteral("Conferma"),
-                                         geo::rettangolo(6600, 4200, 1905, 975), fontBottoni);
+                                         QRect(6600, 4200, 1905, 975), fontBottoni);
     BottoneAvanti = controlli::bottone(a, QStringLiteral("BottoneAvanti"), QStringLiteral("avanti"),
-                                       geo::rettangolo(6600, 6000, 1905, 975), fontBottoni);
+                                       QRect(6600, 6000, 1905, 975), fontBottoni);
     BottoneAvanti->setEnabled(false);
     avanzamento = std::make_unique<Avanzamento>(BottoneAvanti, BottoneConferma);
     connect(ricomincia, &QPushButton::clicked, this, [this] { vista->SvuotaOrbetto(); });
@@ -216,7 +216,7 @@ void FinestraFormare::mostraNumero()
         if (QFontMetrics(font).horizontalAdvance(testo) <= EtichettaNumero->width())
             break;
     }
-    EtichettaNumero->setFont(font);
+    geo::impostaCarattere(EtichettaNumero, font);
     EtichettaNumero->setText(testo);
 }
 

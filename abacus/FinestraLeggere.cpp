@@ -102,22 +102,22 @@ FinestraLeggere::FinestraLeggere(Contesto &c, const DescrizioneLeggere &descrizi
 {
     QWidget *a = area();
     const int dx = allargamento(d);
-    vista = new VistaOrbetto(a, geometria(d.aste));
+    vista = new VistaOrbetto(ctx.piattaforma, a, geometria(d.aste));
     if (d.aste.size() == 4)
-        controlli::etichetta(a, QStringLiteral("Label3"), QStringLiteral("."), geo::rettangolo(1785, 4350, 300, 495),
+        controlli::etichetta(a, QStringLiteral("Label3"), QStringLiteral("."), QRect(1785, 4350, 300, 495),
                              geo::carattere(QStringLiteral("Arial"), 24, true), Qt::AlignCenter);
     controlli::etichetta(a, QString::fromLatin1(d.nomeIstruzione), QString::fromUtf8(d.istruzione),
-                         geo::rettangolo(360, 5160, 1335, 855), geo::carattere(QStringLiteral("Arial"), 10, true));
+                         QRect(360, 5160, 1335, 855), geo::carattere(QStringLiteral("Arial"), 10, true));
 
     casella = new QLineEdit(a);
     casella->setObjectName(QString::fromLatin1(d.nomeRisposta));
-    casella->setGeometry(geo::rettangolo(1890, 5040, 3525 + dx, 1095));
-    casella->setFont(geo::carattere(QStringLiteral("Arial"), d.punti, true));
+    geo::colloca(casella, QRect(1890, 5040, 3525 + dx, 1095));
+    geo::impostaCarattere(casella, geo::carattere(QStringLiteral("Arial"), d.punti, true));
     auto *filtro = new FiltroInvio(ctx.piattaforma, casella, d.giudicaAllaPressione, [this] { giudica(); });
     filtro->impostaSostituto([this](int codice) { return sostituto(codice); });
 
     BottoneAvanti = controlli::bottone(a, QStringLiteral("BottoneAvanti"), QStringLiteral("avanti"),
-                                       geo::rettangolo(6120 + dx, 5040, 1905, 1095),
+                                       QRect(6120 + dx, 5040, 1905, 1095),
                                        geo::carattere(QStringLiteral("Arial"), 13, true));
     BottoneAvanti->hide();
     BottoneAvanti->setEnabled(false);

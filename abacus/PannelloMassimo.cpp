@@ -18,8 +18,8 @@ PannelloMassimo::PannelloMassimo(QWidget *area, const OpzioniMassimo &o, int lar
       gruppo(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("CorniceNumeroMassimo"));
-    setGeometry(geo::rettangolo(0, 0, larghezzaTwips, altezzaTwips));
-    setFont(geo::carattere(QStringLiteral("Arial"), 14, true));
+    geo::colloca(this, QRect(0, 0, larghezzaTwips, altezzaTwips));
+    geo::impostaCarattere(this, geo::carattere(QStringLiteral("Arial"), 14, true));
     // An opaque, quiet sheet over the exercise while the pupil chooses.
     setAutoFillBackground(true);
     QPalette p = palette();
@@ -33,8 +33,8 @@ PannelloMassimo::PannelloMassimo(QWidget *area, const OpzioniMassimo &o, int lar
         // The whole box answers a finger on the whiteboard, not just the text.
         auto *b = new OpzioneACapo(QString::fromLatin1(opzioni.didascalie[std::size_t(i)]), this);
         b->setObjectName(QStringLiteral("OpzioneNumeroMassimo(%1)").arg(i));
-        b->setGeometry(geo::rettangolo(colonne[i / 3], righe[i % 3], 1590, 330));
-        b->setFont(geo::carattere(QStringLiteral("Arial"), 13, true));
+        geo::colloca(b, QRect(colonne[i / 3], righe[i % 3], 1590, 330));
+        geo::impostaCarattere(b, geo::carattere(QStringLiteral("Arial"), 13, true));
         gruppo->addButton(b, i);
     }
     connect(gruppo, &QButtonGroup::idClicked, this, [this, scelto](int i) {

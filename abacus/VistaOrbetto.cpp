@@ -33,7 +33,7 @@ QColor colorePallina(Posto posto, int indice)
     return chiara ? QColor(128, 128, 255) : QColor(0, 0, 255);
 }
 
-VistaOrbetto::VistaOrbetto(QWidget *a, const std::vector<GeometriaAsta> &geometrie)
+VistaOrbetto::VistaOrbetto(Piattaforma &piattaforma, QWidget *a, const std::vector<GeometriaAsta> &geometrie)
     : QObject(a), area(a), stato(modelloPer(geometrie))
 {
     // Wires first, so that the beads lie over them.
@@ -50,15 +50,15 @@ VistaOrbetto::VistaOrbetto(QWidget *a, const std::vector<GeometriaAsta> &geometr
             auto *p = new Pallina(colorePallina(g.posto, i), area);
             p->setObjectName(QStringLiteral("pal_%1(%2)").arg(nome).arg(i));
             const QPoint angolo = angoloPosto(g, i);
-            p->setGeometry(geo::rettangolo(angolo.x(), angolo.y(), g.pallina.width(), g.pallina.height()));
+            geo::colloca(p, QRect(angolo.x(), angolo.y(), g.pallina.width(), g.pallina.height()));
             p->hide();
             asta.palline.push_back(p);
         }
         if (!g.bottone.isEmpty()) {
-            asta.bottone = new BottoneAsta(g.didascalia, area);
+            asta.bottone = new BottoneAsta(g.didascalia, piattaforma, area);
             asta.bottone->setObjectName(QStringLiteral("Bot_") + nome);
-            asta.bottone->setGeometry(geo::rettangolo(g.bottone.x(), g.bottone.y(), g.bottone.width(), g.bottone.height()));
-            asta.bottone->setFont(geo::carattere(QStringLiteral("Arial"), 14, true));
+            geo::colloca(asta.bottone, QRect(g.bottone.x(), g.bottone.y(), g.bottone.width(), g.bottone.height()));
+            geo::impostaCarattere(asta.bottone, geo::carattere(QStringLiteral("Arial"), 14, true));
             asta.bottone->setAutoDefault(false);
             const Posto posto = g.posto;
             connect(asta.bottone, &BottoneAsta::premuto, this, [this, posto](Qt::MouseButton t) { emit premuto(posto, t); });
@@ -71,7 +71,7 @@ Linea *VistaOrbetto::aggiungiFilo(QPoint alto, QPoint basso, const QColor &color
 {
     auto *filo = new Linea(colore, 3, area);
     filo->setObjectName(QStringLiteral("FiloOrbetto(%1)").arg(fili.size()));
-    filo->posiziona(geo::punto(alto.x(), alto.y()), geo::punto(basso.x(), basso.y()));
+    filo->posiziona(alto, basso);
     filo->show();
     fili.push_back(filo);
     return filo;

@@ -15,6 +15,7 @@
 class BottoneAsta;
 class Linea;
 class Pallina;
+class Piattaforma;
 class QWidget;
 
 // Where one rod of a window stands, in twips of the window's client area.
@@ -47,7 +48,7 @@ class VistaOrbetto : public QObject
 {
     Q_OBJECT
 public:
-    VistaOrbetto(QWidget *area, const std::vector<GeometriaAsta> &aste);
+    VistaOrbetto(Piattaforma &piattaforma, QWidget *area, const std::vector<GeometriaAsta> &aste);
 
     const ModelloOrbetto &modello() const { return stato; }
 

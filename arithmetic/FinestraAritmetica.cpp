@@ -24,27 +24,27 @@ FinestraAritmetica::FinestraAritmetica(Contesto &c, const QString &nome, const D
 {
     QWidget *a = area();
     EtichettaNumero = controlli::etichetta(a, QStringLiteral("EtichettaNumero"), QString(),
-                                           geo::rettangolo(d.numero.x(), d.numero.y(), d.numero.width(), d.numero.height()),
+                                           QRect(d.numero.x(), d.numero.y(), d.numero.width(), d.numero.height()),
                                            geo::carattere(QStringLiteral("Arial"), 18, true),
                                            Qt::AlignLeft | Qt::AlignVCenter);
     EtichettaNumero->setWordWrap(false);
     Text1 = new QLineEdit(a);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(geo::rettangolo(d.risultato.x(), d.risultato.y(), d.risultato.width(), d.risultato.height()));
-    Text1->setFont(geo::carattere(QStringLiteral("Arial"), 18, true));
+    geo::colloca(Text1, QRect(d.risultato.x(), d.risultato.y(), d.risultato.width(), d.risultato.height()));
+    geo::impostaCarattere(Text1, geo::carattere(QStringLiteral("Arial"), 18, true));
     Text1->hide();
     filtro = new FiltroInvio(ctx.piattaforma, Text1, false, [this] { giudica(); });
 
-    vista = new VistaOrbetto(a, aste);
+    vista = new VistaOrbetto(ctx.piattaforma, a, aste);
     sequenza = new SequenzaCambio(ctx.piattaforma, a);
 
     const QFont fontBottoni = geo::carattere(QStringLiteral("Arial"), 13, true);
     QPushButton *ricomincia = controlli::bottone(a, QStringLiteral("Bot_ricomincia"), QStringLiteral("Ricomincia"),
-                                                 geo::rettangolo(d.ricomincia.x(), d.ricomincia.y(), 1905, 1095),
+                                                 QRect(d.ricomincia.x(), d.ricomincia.y(), 1905, 1095),
                                                  fontBottoni);
     connect(ricomincia, &QPushButton::clicked, this, seLibero([this] { Ricomincia(); }));
     BottoneAvanti = controlli::bottone(a, QStringLiteral("BottoneAvanti"), QStringLiteral("avanti"),
-                                       geo::rettangolo(d.avanti.x(), d.avanti.y(), 1935, 975), fontBottoni);
+                                       QRect(d.avanti.x(), d.avanti.y(), 1935, 975), fontBottoni);
     BottoneAvanti->setEnabled(false);
     connect(BottoneAvanti, &QPushButton::clicked, this, seLibero([this] { BottoneAvanti_Click(); }));
     avanzamento = std::make_unique<Avanzamento>(BottoneAvanti, Text1);
@@ -52,7 +52,7 @@ FinestraAritmetica::FinestraAritmetica(Contesto &c, const QString &nome, const D
     if (!d.istruzione.isNull())
         controlli::etichetta(a, QStringLiteral("Label6"),
                              QStringLiteral("Click sinistro per inserire le palline, click destro per toglierle."),
-                             geo::rettangolo(d.istruzione.x(), d.istruzione.y(), 6015, 255),
+                             QRect(d.istruzione.x(), d.istruzione.y(), 6015, 255),
                              geo::carattere(QStringLiteral("Arial"), 8));
 }
 
@@ -98,21 +98,21 @@ void FinestraAritmetica::premuta(Posto p, Qt::MouseButton tasto)
 
 void FinestraAritmetica::bottonePiu(Posto p, const QString &nome, const QString &testo, const QRect &posto)
 {
-    QPushButton *b = controlli::bottone(area(), nome, testo, geo::rettangolo(posto.x(), posto.y(), posto.width(), posto.height()),
+    QPushButton *b = controlli::bottone(area(), nome, testo, QRect(posto.x(), posto.y(), posto.width(), posto.height()),
                                         geo::carattere(QStringLiteral("Arial"), 13, true));
     connect(b, &QPushButton::clicked, this, seLibero([this, p] { premuta(p, Qt::LeftButton); }));
 }
 
 void FinestraAritmetica::bottoneMeno(Posto p, const QString &nome, const QString &testo, const QRect &posto)
 {
-    QPushButton *b = controlli::bottone(area(), nome, testo, geo::rettangolo(posto.x(), posto.y(), posto.width(), posto.height()),
+    QPushButton *b = controlli::bottone(area(), nome, testo, QRect(posto.x(), posto.y(), posto.width(), posto.height()),
                                         geo::carattere(QStringLiteral("Arial"), 13, true));
     connect(b, &QPushButton::clicked, this, seLibero([this, p] { premuta(p, Qt::RightButton); }));
 }
 
 QLabel *FinestraAritmetica::etichettaConteggio(Posto p, const QString &nome, QPoint posto)
 {
-    QLabel *l = controlli::etichetta(area(), nome, TestoConteggio(0), geo::rettangolo(posto.x(), posto.y(), 375, 495),
+    QLabel *l = controlli::etichetta(area(), nome, TestoConteggio(0), QRect(posto.x(), posto.y(), 375, 495),
                                      geo::carattere(QStringLiteral("Arial"), 10, true), Qt::AlignLeft | Qt::AlignVCenter);
     l->setWordWrap(false);
     conteggi.insert(p, l);
@@ -128,14 +128,14 @@ void FinestraAritmetica::aggiornaConteggi()
 QLabel *FinestraAritmetica::etichettaPrompt(const QString &nome, const QRect &posto)
 {
     return controlli::etichetta(area(), nome, QString(),
-                                geo::rettangolo(posto.x(), posto.y(), posto.width(), posto.height()),
+                                QRect(posto.x(), posto.y(), posto.width(), posto.height()),
                                 geo::carattere(QStringLiteral("Arial"), 12, true));
 }
 
 QPushButton *FinestraAritmetica::bottoneCambio(const QString &nome, const QRect &posto)
 {
     return controlli::bottone(area(), nome, QStringLiteral("Cambio"),
-                              geo::rettangolo(posto.x(), posto.y(), posto.width(), posto.height()),
+                              QRect(posto.x(), posto.y(), posto.width(), posto.height()),
                               geo::carattere(QStringLiteral("Arial"), 14, true));
 }
 
@@ -143,7 +143,7 @@ Linea *FinestraAritmetica::lineaSegno(Posto p, const QString &nome, int x1, int 
 {
     auto *l = new Linea(QColor(0, 0, 0), 3, area());
     l->setObjectName(nome);
-    l->posiziona(geo::punto(x1, 0), geo::punto(x2, 0));
+    l->posiziona(QPoint(x1, 0), QPoint(x2, 0));
     l->hide();
     segni.insert(p, l);
     return l;
@@ -154,7 +154,7 @@ void FinestraAritmetica::collocaSegno(Posto p, int cifra)
     Linea *l = segni.value(p);
     if (!l)
         return;
-    const int y = geo::px(vista->altoPosto(p, cifra) + 435);
+    const int y = vista->altoPosto(p, cifra) + 435;
     l->posiziona(QPoint(l->inizio().x(), y), QPoint(l->fine().x(), y));
 }
 

@@ -1,14 +1,30 @@
 #include "Applicazione.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
 
+namespace {
+
+// A finger held on the whiteboard must never open a context menu.
+class SenzaMenuContestuale : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *evento) override { return evento->type() == QEvent::ContextMenu; }
+};
+
+} // namespace
+
 void preparaApplicazione(QApplication &app)
 {
+    app.installEventFilter(new SenzaMenuContestuale(&app));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The program decides itself when it ends ("Vuoi uscire dal programma?"),
     // never because a window closed while switching.

@@ -34,6 +34,13 @@ public:
     qint16 Somma = 0;
     qint16 TipoScheda = 0;
 
+    // The size the teacher gave the windows, for every window opened later
+    // in the run: the scale of a normal window, and whether they were
+    // maximised or on the full screen.
+    double scala = 1.0;
+    bool massimizzate = false;
+    bool schermoIntero = false;
+
     double Casuale();
     // floor(Casuale * n): an integer from 0 to n - 1.
     int estrai(int n) { return int(std::floor(Casuale() * n)); }

@@ -1,5 +1,7 @@
 #include "Controlli.h"
 
+#include "Geometria.h"
+
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -11,8 +13,10 @@ void OpzioneACapo::paintEvent(QPaintEvent *)
     QStylePainter p(this);
     QStyleOptionButton opzione;
     initStyleOption(&opzione);
-    const int lato = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &opzione, this);
-    const int spazio = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &opzione, this);
+    // The round mark grows with the window, as the caption does.
+    const double scala = geo::scalaDi(this);
+    const int lato = qRound(style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &opzione, this) * scala);
+    const int spazio = qRound(style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &opzione, this) * scala);
     opzione.rect = QRect(2, (height() - lato) / 2, lato, lato);
     p.drawPrimitive(QStyle::PE_IndicatorRadioButton, opzione);
     const QRect testo = rect().adjusted(lato + spazio + 4, 0, 0, 0);
@@ -38,8 +42,8 @@ QLabel *etichetta(QWidget *genitore, const QString &nome, const QString &testo, 
 {
     auto *l = new QLabel(testo, genitore);
     l->setObjectName(nome);
-    l->setGeometry(posto);
-    l->setFont(font);
+    geo::colloca(l, posto);
+    geo::impostaCarattere(l, font);
     l->setAlignment(allineamento);
     l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
@@ -51,8 +55,8 @@ QPushButton *bottone(QWidget *genitore, const QString &nome, const QString &test
 {
     auto *b = new QPushButton(testo, genitore);
     b->setObjectName(nome);
-    b->setGeometry(posto);
-    b->setFont(font);
+    geo::colloca(b, posto);
+    geo::impostaCarattere(b, font);
     b->setAutoDefault(false);
     return b;
 }

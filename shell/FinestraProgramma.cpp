@@ -8,18 +8,118 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Smaller than this, the captions stop being readable.
+constexpr double scalaMinima = 0.5;
+
+} // namespace
 
 FinestraProgramma::FinestraProgramma(Contesto &c, const QString &nome, int larghezzaTwips, int altezzaTwips,
                                      Ruolo ruolo)
-    : ctx(c), client(new QWidget(this)), ruoloFinestra(ruolo)
+    : ctx(c), cornice(new QWidget(this)), client(new QWidget(cornice)),
+      base(geo::dimensione(larghezzaTwips, altezzaTwips)), ruoloFinestra(ruolo)
 {
     setObjectName(nome);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QStringLiteral(":/assets/faccia_sorride.xpm")));
+    cornice->setObjectName(QStringLiteral("cornice"));
+    cornice->setAutoFillBackground(true);
+    cornice->setMinimumSize(int(base.width() * scalaMinima), int(base.height() * scalaMinima));
+    cornice->installEventFilter(this);
     client->setObjectName(QStringLiteral("area"));
-    client->setFixedSize(geo::dimensione(larghezzaTwips, altezzaTwips));
     client->setAutoFillBackground(true);
-    setCentralWidget(client);
+    client->setGeometry(QRect(QPoint(0, 0), base));
+    setCentralWidget(cornice);
+    resize(base);
+
+    new QShortcut(QKeySequence(Qt::Key_F11), this, this, &FinestraProgramma::schermoIntero);
+    esci = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &FinestraProgramma::schermoIntero);
+    esci->setEnabled(false);
+}
+
+double FinestraProgramma::scala() const
+{
+    return geo::scalaDi(client);
+}
+
+void FinestraProgramma::mostra()
+{
+    const QWidget *barra = menuWidget();
+    const auto altezzaMenu = [barra](int larghezza) {
+        if (!barra)
+            return 0;
+        return barra->hasHeightForWidth() ? barra->heightForWidth(larghezza) : barra->sizeHint().height();
+    };
+    double s = ctx.scala;
+    if (const QScreen *schermo = screen()) {
+        // Room for the frame and the title bar a window manager adds.
+        const QRect libero = schermo->availableGeometry().adjusted(0, 0, -16, -40);
+        const double entra = std::min(double(libero.width()) / base.width(),
+                                      double(libero.height() - altezzaMenu(base.width())) / base.height());
+        s = std::clamp(std::min(s, entra), scalaMinima, std::max(s, scalaMinima));
+    }
+    const int larghezza = int(std::lround(base.width() * s));
+    resize(larghezza, int(std::lround(base.height() * s)) + altezzaMenu(larghezza));
+    if (ctx.schermoIntero)
+        showFullScreen();
+    else if (ctx.massimizzate)
+        showMaximized();
+    else
+        show();
+}
+
+void FinestraProgramma::adattaAllaCornice()
+{
+    const QSize spazio = cornice->size();
+    const double s = std::max(scalaMinima, std::min(double(spazio.width()) / base.width(),
+                                                    double(spazio.height()) / base.height()));
+    const QSize dimensione(int(std::lround(base.width() * s)), int(std::lround(base.height() * s)));
+    // Centred across, at the top: the spare band is the background.
+    client->setGeometry(QRect(QPoint(std::max(0, (spazio.width() - dimensione.width()) / 2), 0), dimensione));
+    if (s != scala())
+        geo::applicaScala(client, s);
+    if (isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)))
+        ctx.scala = s;
+}
+
+void FinestraProgramma::schermoIntero()
+{
+    if (isFullScreen()) {
+        if (ctx.massimizzate)
+            showMaximized();
+        else
+            showNormal();
+    } else {
+        showFullScreen();
+    }
+}
+
+void FinestraProgramma::changeEvent(QEvent *evento)
+{
+    if (evento->type() == QEvent::WindowStateChange) {
+        const Qt::WindowStates stato = windowState();
+        esci->setEnabled(stato & Qt::WindowFullScreen);
+        if (isVisible()) {
+            ctx.schermoIntero = stato & Qt::WindowFullScreen;
+            if (!ctx.schermoIntero && !(stato & Qt::WindowMinimized))
+                ctx.massimizzate = stato & Qt::WindowMaximized;
+        }
+    }
+    QMainWindow::changeEvent(evento);
+}
+
+bool FinestraProgramma::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    if (oggetto == cornice && evento->type() == QEvent::Resize)
+        adattaAllaCornice();
+    return QMainWindow::eventFilter(oggetto, evento);
 }
 
 void FinestraProgramma::chiudi()
@@ -30,10 +130,12 @@ void FinestraProgramma::chiudi()
 
 void FinestraProgramma::impostaSfondo(const QColor &colore)
 {
-    QPalette p = client->palette();
+    // The frame around the client area too: the spare band of a scaled
+    // window is the window's own colour. The client area inherits it.
+    QPalette p = cornice->palette();
     p.setColor(QPalette::Window, colore);
     p.setColor(QPalette::WindowText, coloreTestoSu(colore));
-    client->setPalette(p);
+    cornice->setPalette(p);
 }
 
 QColor FinestraProgramma::sfondo() const

@@ -3,9 +3,13 @@
 #include <QMainWindow>
 
 class Contesto;
+class QShortcut;
 
-// A top-level window of the program. Its client area has a fixed size in
-// twips; load and activation are the two moments the exercises act on.
+// A top-level window of the program. Its client area has a fixed layout in
+// twips that scales with the window: the teacher may enlarge it for the
+// whiteboard (edges, maximise, F11 for the full screen) and every control
+// keeps its proportions; the spare band takes the background colour. Load
+// and activation are the two moments the exercises act on.
 class FinestraProgramma : public QMainWindow
 {
     Q_OBJECT
@@ -19,6 +23,9 @@ public:
 
     Ruolo ruolo() const { return ruoloFinestra; }
     QWidget *area() const { return client; }
+    // The client area's size at scale 1, in pixels.
+    QSize dimensioneBase() const { return base; }
+    double scala() const;
 
     // Load: runs once, after the window is built and before it is shown.
     virtual void carica() {}
@@ -26,6 +33,9 @@ public:
     // window from another window of the program.
     virtual void attivata() {}
 
+    // Shows the window at the size the teacher chose for the run (the
+    // largest that fits a small screen).
+    void mostra();
     // Closes the window for good (no question asked).
     void chiudi();
 
@@ -41,11 +51,20 @@ protected:
 
     void closeEvent(QCloseEvent *evento) override;
     bool event(QEvent *evento) override;
+    void changeEvent(QEvent *evento) override;
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
     Contesto &ctx;
 
 private:
+    // Fits the client area to the frame around it.
+    void adattaAllaCornice();
+    void schermoIntero();
+
+    QWidget *cornice;
     QWidget *client;
+    QSize base;
+    QShortcut *esci = nullptr;
     Ruolo ruoloFinestra;
     bool chiusuraDecisa = false;
 };

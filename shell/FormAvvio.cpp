@@ -12,11 +12,11 @@ FormAvvio::FormAvvio(Contesto &c) : FinestraProgramma(c, QStringLiteral("FormAvv
     setWindowTitle(QStringLiteral("Orbetto"));
     const QString comic = QStringLiteral("Comic Sans MS");
     controlli::etichetta(area(), QStringLiteral("Label2(0)"), QStringLiteral("Uso dell'orbetto"),
-                         geo::rettangolo(480, 720, 8310, 3855), geo::carattere(comic, 72, true), Qt::AlignCenter);
+                         QRect(480, 720, 8310, 3855), geo::carattere(comic, 72, true), Qt::AlignCenter);
     controlli::etichetta(area(), QStringLiteral("Label2(1)"), QStringLiteral("Esercitazioni matematiche"),
-                         geo::rettangolo(1920, 240, 4935, 855), geo::carattere(comic, 20, true), Qt::AlignCenter);
+                         QRect(1920, 240, 4935, 855), geo::carattere(comic, 20, true), Qt::AlignCenter);
     QPushButton *avvio = controlli::bottone(area(), QStringLiteral("BottoneAvvio"), QStringLiteral("Avvio"),
-                                            geo::rettangolo(2415, 4995, 4425, 1425),
+                                            QRect(2415, 4995, 4425, 1425),
                                             geo::carattere(QStringLiteral("Comic Sans MS"), 28, true));
     avvio->setDefault(true);
     connect(avvio, &QPushButton::clicked, this, &FormAvvio::BottoneAvvio_Click);

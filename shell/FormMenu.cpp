@@ -61,10 +61,10 @@ FormMenu::FormMenu(Contesto &c) : FinestraProgramma(c, QStringLiteral("FormMenu"
     const QFont fontSezioni = geo::carattere(QStringLiteral("MS Sans Serif"), 9.75, true);
     for (const Sezione &s : sezioni)
         controlli::etichetta(area(), QString::fromLatin1(s.nome), QString::fromUtf8(s.testo),
-                             geo::rettangolo(s.sinistra, s.alto, s.larghezza, s.altezza), fontSezioni);
+                             QRect(s.sinistra, s.alto, s.larghezza, s.altezza), fontSezioni);
     for (const BottoneEsercizio &b : bottoni) {
         QPushButton *p = controlli::bottone(area(), QString::fromLatin1(b.nome), QString::fromUtf8(b.didascalia),
-                                            geo::rettangolo(b.sinistra, b.alto, 3000, 495), fontBottoni);
+                                            QRect(b.sinistra, b.alto, 3000, 495), fontBottoni);
         const QString finestra = QString::fromLatin1(b.finestra);
         connect(p, &QPushButton::clicked, this, [this, finestra] { ctx.navigatore.ApriEsercizio(finestra); });
     }
@@ -75,14 +75,14 @@ FormMenu::FormMenu(Contesto &c) : FinestraProgramma(c, QStringLiteral("FormMenu"
     for (int i = 0; i < 2; ++i) {
         auto *o = new OpzioneACapo(QString::fromUtf8(opzioni[i]), area());
         o->setObjectName(QStringLiteral("Option1(%1)").arg(i));
-        o->setGeometry(geo::rettangolo(6480, alti[i], 2895, 975));
-        o->setFont(fontSezioni);
+        geo::colloca(o, QRect(6480, alti[i], 2895, 975));
+        geo::impostaCarattere(o, fontSezioni);
         option1->addButton(o, i);
     }
     connect(option1, &QButtonGroup::idClicked, this, &FormMenu::Option1_Click);
 
     QPushButton *esci = controlli::bottone(area(), QStringLiteral("Command1"), QStringLiteral("Esci"),
-                                           geo::rettangolo(6480, 6240, 2895, 735),
+                                           QRect(6480, 6240, 2895, 735),
                                            geo::carattere(QStringLiteral("Arial"), 18, true));
     connect(esci, &QPushButton::clicked, this, [this] { ctx.navigatore.ConfermaUscita(this); });
 }

@@ -22,7 +22,7 @@ void Navigatore::mostraPrincipale(FinestraProgramma *nuova)
     QPointer<FinestraProgramma> vecchia = finestraPrincipale;
     finestraPrincipale = nuova;
     nuova->carica();
-    nuova->show();
+    nuova->mostra();
     primaAttivazione(nuova);
     if (vecchia && vecchia != nuova)
         vecchia->chiudi();
@@ -78,7 +78,7 @@ FinestraProgramma *Navigatore::mostraAffiancata(const QString &nome)
             return nullptr;
         posto = nuova;
         nuova->carica();
-        nuova->show();
+        nuova->mostra();
         primaAttivazione(nuova);
         return nuova;
     }

@@ -2,24 +2,22 @@
 
 #include "Contesto.h"
 #include "Controlli.h"
+#include "Faccia.h"
 #include "Geometria.h"
 #include "Piattaforma.h"
 #include "Testi.h"
 
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace {
 
-QLabel *icona(QWidget *area, const QString &nome, const QString &immagine, QPoint posto)
+Faccia *icona(QWidget *area, const QString &nome, Faccia::Espressione espressione, QPoint posto)
 {
-    auto *l = new QLabel(area);
-    l->setObjectName(nome);
-    l->setPixmap(QPixmap(immagine));
-    l->setScaledContents(true);
-    l->setGeometry(geo::rettangolo(posto.x(), posto.y(), 975, 855));
-    return l;
+    auto *f = new Faccia(espressione, area);
+    f->setObjectName(nome);
+    geo::colloca(f, QRect(posto.x(), posto.y(), 975, 855));
+    return f;
 }
 
 QString suono(Contesto &ctx, const char *nome)
@@ -33,18 +31,18 @@ Riscontro::Riscontro(QWidget *area, const PostiRiscontro &p)
 {
     // The sad face first, so that the laughing one lies on top until the
     // first answer.
-    ComandoIconaNo = icona(area, QStringLiteral("ComandoIconaNo"), QStringLiteral(":/assets/faccia_triste.xpm"), p.icone);
-    ComandoIconaSi = icona(area, QStringLiteral("ComandoIconaSi"), QStringLiteral(":/assets/faccia_ride.xpm"), p.icone);
+    ComandoIconaNo = icona(area, QStringLiteral("ComandoIconaNo"), Faccia::Espressione::Triste, p.icone);
+    ComandoIconaSi = icona(area, QStringLiteral("ComandoIconaSi"), Faccia::Espressione::Ride, p.icone);
     const QFont didascalia = geo::carattere(QStringLiteral("Arial"), 10, true);
     const QFont numero = geo::carattere(QStringLiteral("Arial"), 20, true);
     Label1 = controlli::etichetta(area, QStringLiteral("Label1"), QStringLiteral("Esatti"),
-                                  geo::rettangolo(p.label1.x(), p.label1.y(), 735, 375), didascalia);
+                                  QRect(p.label1.x(), p.label1.y(), 735, 375), didascalia);
     EtichettaEsatti = controlli::etichetta(area, QStringLiteral("EtichettaEsatti"), QStringLiteral("0"),
-                                           geo::rettangolo(p.etichettaEsatti.x(), p.etichettaEsatti.y(), 975, 615), numero);
+                                           QRect(p.etichettaEsatti.x(), p.etichettaEsatti.y(), 975, 615), numero);
     Label2 = controlli::etichetta(area, QStringLiteral("Label2"), QStringLiteral("Errati"),
-                                  geo::rettangolo(p.label2.x(), p.label2.y(), 735, 495), didascalia);
+                                  QRect(p.label2.x(), p.label2.y(), 735, 495), didascalia);
     EtichettaErrati = controlli::etichetta(area, QStringLiteral("EtichettaErrati"), QStringLiteral("0"),
-                                           geo::rettangolo(p.etichettaErrati.x(), p.etichettaErrati.y(), 855, 615), numero);
+                                           QRect(p.etichettaErrati.x(), p.etichettaErrati.y(), 855, 615), numero);
     EtichettaEsatti->setWordWrap(false);
     EtichettaErrati->setWordWrap(false);
 }

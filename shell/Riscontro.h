@@ -3,6 +3,7 @@
 #include <QPoint>
 
 class Contesto;
+class Faccia;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -24,8 +25,8 @@ public:
     // Both labels "0" (a reset shows no blank).
     void azzeraEtichette();
 
-    QLabel *ComandoIconaSi;
-    QLabel *ComandoIconaNo;
+    Faccia *ComandoIconaSi;
+    Faccia *ComandoIconaNo;
     QLabel *Label1;
     QLabel *EtichettaEsatti;
     QLabel *Label2;

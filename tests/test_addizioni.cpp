@@ -135,7 +135,7 @@ private slots:
             QVERIFY(mostrata(b, QStringLiteral("pal_u(%1)").arg(i)));
         QVERIFY(b.trova<Pallina>(QStringLiteral("pal_u(10)"))->x() < b.trova<Pallina>(QStringLiteral("pal_u(0)"))->x());
         // The units marker stands level with the top of four beads.
-        QCOMPARE(b.trova<Linea>(QStringLiteral("Line1"))->inizio().y(),
+        QCOMPARE(geo::px(b.trova<Linea>(QStringLiteral("Line1"))->inizio().y()),
                  b.trova<Pallina>(QStringLiteral("pal_u(4)"))->geometry().bottom() + 1);
     }
 
@@ -170,7 +170,7 @@ private slots:
         QVERIFY(b.piattaforma.pause.isEmpty());
         // The tens marker for a 9 lies where a place 9 would be, one step
         // above place 8 (5355 twips for place 0, 420 a step, beads 435 high).
-        QCOMPARE(b.trova<Linea>(QStringLiteral("Line2"))->inizio().y(), geo::px(5355 - 9 * 420 + 435));
+        QCOMPARE(b.trova<Linea>(QStringLiteral("Line2"))->inizio().y(), 5355 - 9 * 420 + 435);
     }
 
     void risultatoLettoComeNumero()
@@ -321,7 +321,7 @@ private slots:
         premi(b, "Bot_h", 1);
         QVERIFY(mostrata(b, QStringLiteral("Line3")) && !mostrata(b, QStringLiteral("Line1")));
         // At the foot of the rod: level with the top of bead place 0, plus one bead.
-        QCOMPARE(b.trova<Linea>(QStringLiteral("Line3"))->inizio().y(),
+        QCOMPARE(geo::px(b.trova<Linea>(QStringLiteral("Line3"))->inizio().y()),
                  b.trova<Pallina>(QStringLiteral("pal_h(0)"))->geometry().bottom() + 1);
         premi(b, "Bot_h", 1, Qt::RightButton);
         premi(b, "Bot_u", 7);

@@ -1,4 +1,5 @@
 // The abacus: the model's rules, and the rod buttons acting on the press.
+#include "PiattaformaProva.h"
 #include "abacus/Disegni.h"
 #include "abacus/ModelloOrbetto.h"
 #include "abacus/VistaOrbetto.h"
@@ -123,7 +124,8 @@ private slots:
     {
         QWidget area;
         area.resize(800, 600);
-        VistaOrbetto vista(&area, quattroAste());
+        PiattaformaProva piattaforma;
+        VistaOrbetto vista(piattaforma, &area, quattroAste());
         int cambi = 0;
         vista.collegaBottoniAggiungiTogli([&cambi](Posto) { ++cambi; });
         area.show();
@@ -163,7 +165,8 @@ private slots:
     void svuotaNascondeOgniPallina()
     {
         QWidget area;
-        VistaOrbetto vista(&area, quattroAste());
+        PiattaformaProva piattaforma;
+        VistaOrbetto vista(piattaforma, &area, quattroAste());
         for (Posto p : {Posto::k, Posto::h, Posto::da, Posto::u})
             vista.ImpostaPalline(p, 9);
         QCOMPARE(vista.ValoreOrbetto(), 9999);
@@ -182,7 +185,8 @@ private slots:
         g[3].secondaColonnaX = g[3].pallina0.x() - 420;
         g[3].prolungaAlto = {g[3].filoAlto.x(), 1530};
         g[3].prolungaBasso = g[3].filoAlto;
-        VistaOrbetto vista(&area, g);
+        PiattaformaProva piattaforma;
+        VistaOrbetto vista(piattaforma, &area, g);
         // Place 9 on top of the rod, 10 to 18 beside places 0 to 8, lighter.
         QCOMPARE(vista.altoPosto(Posto::u, 9), 1470);
         QCOMPARE(vista.altoPosto(Posto::u, 12), vista.altoPosto(Posto::u, 2));

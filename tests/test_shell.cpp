@@ -1,6 +1,7 @@
 // Start screen, menu, exit and information boxes, window activation, and the
 // feedback every judging window gives.
 #include "Banco.h"
+#include "shell/Faccia.h"
 #include "shell/Applicazione.h"
 #include "shell/Colori.h"
 #include "shell/FormMenu.h"

@@ -7,7 +7,10 @@
 // the middle of an animation), aggiungi:primo|secondo|somma (left presses on the
 // rod buttons that put that number of the operation on the abacus),
 // pdf:FILE:NAME (the window NAME printed to a PDF file as on paper),
-// box:FILE (a picture of the next message box, then answered with Escape).
+// box:FILE (a picture of the next message box, then answered with Escape),
+// massimizza (the main window maximised, as by its title bar), attendi:MS (the
+// event loop runs MS milliseconds), schermo:FILE (a real capture of the whole
+// screen with imagemagick's import, once the screen has settled).
 #include "shell/Applicazione.h"
 #include "shell/Contesto.h"
 #include "shell/FinestraProgramma.h"
@@ -19,6 +22,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QEventLoop>
+#include <QProcess>
 #include <QPixmap>
 #include <QPrinter>
 #include <QTest>
@@ -67,6 +72,18 @@ int main(int argc, char *argv[])
         QApplication::processEvents();
         const QStringList parti = QString::fromLocal8Bit(argv[i]).split(QLatin1Char(':'));
         const QString verbo = parti.value(0), nome = parti.value(1);
+        if (verbo == QLatin1String("attendi") || verbo == QLatin1String("schermo")
+            || verbo == QLatin1String("massimizza")) {
+            if (verbo == QLatin1String("massimizza"))
+                ctx.navigatore.principale()->showMaximized();
+            QEventLoop attesa;
+            QTimer::singleShot(verbo == QLatin1String("attendi") ? nome.toInt() : 600, &attesa, &QEventLoop::quit);
+            attesa.exec();
+            if (verbo == QLatin1String("schermo")
+                && QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), nome}) != 0)
+                return 1;
+            continue;
+        }
         if (verbo == QLatin1String("finestra")) {
             daFotografare = nome;
             continue;

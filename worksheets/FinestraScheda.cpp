@@ -45,7 +45,7 @@ void adatta(QPlainTextEdit *casella)
         if (serve.height() <= casella->height() - 6)
             break;
     }
-    casella->setFont(font);
+    geo::impostaCarattere(casella, font);
 }
 
 } // namespace
@@ -60,8 +60,8 @@ FinestraScheda::FinestraScheda(Contesto &c, const DescrizioneScheda &descrizione
 
     auto *istruzione = new QPlainTextEdit(a);
     istruzione->setObjectName(QStringLiteral("Text2"));
-    istruzione->setGeometry(geo::rettangolo(120, 30, 9255, d.righe[0] - 60));
-    istruzione->setFont(geo::carattere(QStringLiteral("Arial"), 12, true));
+    geo::colloca(istruzione, QRect(120, 30, 9255, d.righe[0] - 60));
+    geo::impostaCarattere(istruzione, geo::carattere(QStringLiteral("Arial"), 12, true));
     istruzione->setFrameShape(QFrame::NoFrame);
     istruzione->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     istruzione->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -76,17 +76,17 @@ FinestraScheda::FinestraScheda(Contesto &c, const DescrizioneScheda &descrizione
         const int x = d.colonne[std::size_t(i % 4)], y = d.righe[std::size_t(i / 4)];
         auto *orbetto = new PiccoloOrbetto(a, d.aste, alto);
         orbetto->setObjectName(QStringLiteral("Frame1(%1)").arg(i));
-        orbetto->setGeometry(geo::rettangolo(x, y, d.larghezzaCornice, 2175));
+        geo::colloca(orbetto, QRect(x, y, d.larghezzaCornice, 2175));
         controlli::etichetta(orbetto, QStringLiteral("Label1(%1)").arg(i), QString::fromLatin1(d.lettere),
-                             geo::rettangolo(0, 1800, d.larghezzaCornice, 330),
+                             QRect(0, 1800, d.larghezzaCornice, 330),
                              geo::carattere(QStringLiteral("Arial"), 11.25, true))
             ->setWordWrap(false);
         orbetti[std::size_t(i)] = orbetto;
 
         auto *testo = new QPlainTextEdit(a);
         testo->setObjectName(QStringLiteral("Text1(%1)").arg(i));
-        testo->setGeometry(geo::rettangolo(x, y + 2175, larghezzaTesto, d.altezzaTesto));
-        testo->setFont(geo::carattere(QStringLiteral("Arial"), 9.75, true));
+        geo::colloca(testo, QRect(x, y + 2175, larghezzaTesto, d.altezzaTesto));
+        geo::impostaCarattere(testo, geo::carattere(QStringLiteral("Arial"), 9.75, true));
         testo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         testo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         testo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -22,8 +22,8 @@ QPlainTextEdit *casella(QWidget *genitore, const QString &nome, const QRect &pos
 {
     auto *c = new QPlainTextEdit(genitore);
     c->setObjectName(nome);
-    c->setGeometry(posto);
-    c->setFont(geo::carattere(QStringLiteral("Arial"), 12));
+    geo::colloca(c, posto);
+    geo::impostaCarattere(c, geo::carattere(QStringLiteral("Arial"), 12));
     c->setLineWrapMode(QPlainTextEdit::NoWrap);
     c->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     c->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -36,14 +36,15 @@ QButtonGroup *gruppo(QWidget *genitore, const QString &cornice, const QString &t
 {
     auto *g = new QGroupBox(titolo, genitore);
     g->setObjectName(cornice);
-    g->setGeometry(posto);
-    g->setFont(geo::carattere(QStringLiteral("Arial"), 10, true));
+    geo::colloca(g, posto);
+    geo::impostaCarattere(g, geo::carattere(QStringLiteral("Arial"), 10, true));
     auto *bottoni = new QButtonGroup(g);
-    const int larghezza = (posto.width() - 10) / perRiga;
+    // In twips: 8 pixels from the frame's left, 22 from its top, rows 26 apart.
+    const int larghezza = (posto.width() - 150) / perRiga;
     for (int i = 0; i < didascalie.size(); ++i) {
         auto *o = new OpzioneACapo(didascalie[i], g);
         o->setObjectName(QStringLiteral("%1(%2)").arg(nome).arg(i));
-        o->setGeometry(8 + (i % perRiga) * larghezza, 22 + (i / perRiga) * 26, larghezza - 4, 24);
+        geo::colloca(o, 120 + (i % perRiga) * larghezza, 330 + (i / perRiga) * 390, larghezza - 60, 360);
         bottoni->addButton(o, i);
     }
     return bottoni;
@@ -57,20 +58,20 @@ FormStampa::FormStampa(Contesto &c)
     setWindowTitle(QStringLiteral("Common Dialogs Example"));
     impostaSfondo(QColor(236, 240, 248));
     QWidget *a = area();
-    txtCD = casella(a, QStringLiteral("txtCD"), geo::rettangolo(120, 120, 5520, 3480));
-    TextCor = casella(a, QStringLiteral("TextCor"), geo::rettangolo(120, 3720, 5520, 2955));
+    txtCD = casella(a, QStringLiteral("txtCD"), QRect(120, 120, 5520, 3480));
+    TextCor = casella(a, QStringLiteral("TextCor"), QRect(120, 3720, 5520, 2955));
 
     OptionCarattere = gruppo(a, QStringLiteral("Frame3"), QStringLiteral("Carattere"), QStringLiteral("OptionCarattere"),
                              {QStringLiteral("piccolo"), QStringLiteral("medio"), QStringLiteral("grande")},
-                             geo::rettangolo(5880, 120, 3480, 780), 3);
+                             QRect(5880, 120, 3480, 780), 3);
     OptionColonne = gruppo(a, QStringLiteral("Frame2"), QStringLiteral("Colonne"), QStringLiteral("OptionColonne"),
                            {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
                             QStringLiteral("5"), QStringLiteral("6")},
-                           geo::rettangolo(5880, 1020, 3480, 780), 6);
+                           QRect(5880, 1020, 3480, 780), 6);
     OptionRighe = gruppo(a, QStringLiteral("Frame1"), QStringLiteral("Righe"), QStringLiteral("OptionRighe"),
                          {QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("10"), QStringLiteral("15"),
                           QStringLiteral("20"), QStringLiteral("25")},
-                         geo::rettangolo(5880, 1920, 3480, 1020), 3);
+                         QRect(5880, 1920, 3480, 1020), 3);
     OptionCarattere->button(1)->setChecked(true);
     OptionColonne->button(1)->setChecked(true);
     OptionRighe->button(1)->setChecked(true);
@@ -86,13 +87,13 @@ FormStampa::FormStampa(Contesto &c)
 
     const QFont fontBottoni = geo::carattere(QStringLiteral("Arial"), 12, true);
     QPushButton *nuova = controlli::bottone(a, QStringLiteral("Command2"), QStringLiteral("Nuova scheda"),
-                                            geo::rettangolo(5880, 3120, 3480, 690), fontBottoni);
+                                            QRect(5880, 3120, 3480, 690), fontBottoni);
     QPushButton *stampa = controlli::bottone(a, QStringLiteral("btnCD"), QStringLiteral("Stampa scheda"),
-                                             geo::rettangolo(5880, 3930, 3480, 690), fontBottoni);
+                                             QRect(5880, 3930, 3480, 690), fontBottoni);
     QPushButton *correzione = controlli::bottone(a, QStringLiteral("Command1"), QStringLiteral("Stampa correzione"),
-                                                 geo::rettangolo(5880, 4740, 3480, 690), fontBottoni);
+                                                 QRect(5880, 4740, 3480, 690), fontBottoni);
     QPushButton *esci = controlli::bottone(a, QStringLiteral("BottoneEsci"), QStringLiteral("Esci"),
-                                           geo::rettangolo(5880, 5760, 3480, 840), geo::carattere(QStringLiteral("Arial"), 16, true));
+                                           QRect(5880, 5760, 3480, 840), geo::carattere(QStringLiteral("Arial"), 16, true));
     connect(nuova, &QPushButton::clicked, this, &FormStampa::NuovaScheda);
     connect(stampa, &QPushButton::clicked, this, [this] { StampaTesto(testoDa(txtCD), 100); });
     connect(correzione, &QPushButton::clicked, this, [this] { StampaTesto(testoDa(TextCor), 90); });
@@ -118,7 +119,7 @@ void FormStampa::impostaCarattere(int indice)
     DimensioneCarattere = caratteri[std::size_t(indice)];
     QFont f = txtCD->font();
     f.setPointSize(DimensioneCarattere);
-    txtCD->setFont(f);
+    geo::impostaCarattere(txtCD, f);
 }
 
 void FormStampa::NuovaScheda()

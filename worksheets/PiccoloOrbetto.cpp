@@ -56,6 +56,9 @@ void PiccoloOrbetto::paintEvent(QPaintEvent *evento)
     QFrame::paintEvent(evento);
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn in pixels of scale 1 through the window's scale.
+    const double scala = geo::scalaDi(this);
+    p.scale(scala, scala);
     for (const Asta &a : aste) {
         p.setPen(QPen(Qt::black, 2));
         const qreal x = geo::px(a.x);
