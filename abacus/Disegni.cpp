@@ -2,7 +2,9 @@
 
 #include "shell/Geometria.h"
 #include "shell/Piattaforma.h"
+#include "shell/Tastiera.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QVariantAnimation>
 #include <QPainter>
@@ -65,6 +67,7 @@ BottoneAsta::BottoneAsta(const QString &testo, Piattaforma &p, QWidget *genitore
     : QPushButton(testo, genitore), piattaforma(p), anello(new QVariantAnimation(this))
 {
     setAttribute(Qt::WA_AcceptTouchEvents);
+    setProperty(tastiPropri, true);
     setContextMenuPolicy(Qt::NoContextMenu);
     anello->setStartValue(0.0);
     anello->setEndValue(1.0);
@@ -151,6 +154,38 @@ void BottoneAsta::mouseDoubleClickEvent(QMouseEvent *evento)
 {
     // Qt sends a double click instead of the second press: it is a press.
     mousePressEvent(evento);
+}
+
+void BottoneAsta::keyPressEvent(QKeyEvent *evento)
+{
+    switch (evento->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Plus:
+        if (!evento->isAutoRepeat())
+            emit premuto(Qt::LeftButton);
+        break;
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Minus:
+        if (!evento->isAutoRepeat())
+            emit premuto(Qt::RightButton);
+        break;
+    default:
+        QPushButton::keyPressEvent(evento);
+        return;
+    }
+    evento->accept();
+}
+
+void BottoneAsta::keyReleaseEvent(QKeyEvent *evento)
+{
+    // Space would click on its release: the press has done the work.
+    if (evento->key() == Qt::Key_Space)
+        evento->accept();
+    else
+        QPushButton::keyReleaseEvent(evento);
 }
 
 void BottoneAsta::paintEvent(QPaintEvent *evento)

@@ -65,6 +65,9 @@ protected:
     void mousePressEvent(QMouseEvent *evento) override;
     void mouseReleaseEvent(QMouseEvent *evento) override;
     void mouseDoubleClickEvent(QMouseEvent *evento) override;
+    // Space, Enter and "+" add a bead; Backspace, Delete and "-" take one.
+    void keyPressEvent(QKeyEvent *evento) override;
+    void keyReleaseEvent(QKeyEvent *evento) override;
     void paintEvent(QPaintEvent *evento) override;
 
 private:

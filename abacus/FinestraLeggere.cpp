@@ -111,6 +111,7 @@ FinestraLeggere::FinestraLeggere(Contesto &c, const DescrizioneLeggere &descrizi
 
     casella = new QLineEdit(a);
     casella->setObjectName(QString::fromLatin1(d.nomeRisposta));
+    casella->setAccessibleName(QString::fromUtf8(d.istruzione).simplified());
     geo::colloca(casella, QRect(1890, 5040, 3525 + dx, 1095));
     geo::impostaCarattere(casella, geo::carattere(QStringLiteral("Arial"), d.punti, true));
     auto *filtro = new FiltroInvio(ctx.piattaforma, casella, d.giudicaAllaPressione, [this] { giudica(); });

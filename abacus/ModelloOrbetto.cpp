@@ -120,3 +120,18 @@ const char *nomeDi(Posto p)
     }
     return "u";
 }
+
+QString nomeLungo(Posto p)
+{
+    switch (p) {
+    case Posto::k:
+        return QStringLiteral("migliaia");
+    case Posto::h:
+        return QStringLiteral("centinaia");
+    case Posto::da:
+        return QStringLiteral("decine");
+    case Posto::u:
+        break;
+    }
+    return QStringLiteral("unità");
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -61,3 +62,5 @@ private:
 int pesoDi(Posto p);
 // "k", "h", "da", "u": the rod's letter and the suffix of its controls.
 const char *nomeDi(Posto p);
+// The place as a pupil says it: "migliaia", "centinaia", "decine", "unità".
+QString nomeLungo(Posto p);

@@ -2,6 +2,7 @@
 
 #include "Disegni.h"
 #include "shell/Geometria.h"
+#include "shell/Tastiera.h"
 
 #include <QWidget>
 
@@ -44,7 +45,7 @@ VistaOrbetto::VistaOrbetto(Piattaforma &piattaforma, QWidget *a, const std::vect
             aggiungiFilo(g.prolungaAlto, g.prolungaBasso, QColor(128, 128, 128));
 
     for (const GeometriaAsta &g : geometrie) {
-        Asta asta{g, {}, nullptr};
+        Asta asta{g, {}, nullptr, fili[aste.size()]};
         const QString nome = QString::fromLatin1(nomeDi(g.posto));
         for (int i = 0; i < g.posti; ++i) {
             auto *p = new Pallina(colorePallina(g.posto, i), area);
@@ -62,8 +63,11 @@ VistaOrbetto::VistaOrbetto(Piattaforma &piattaforma, QWidget *a, const std::vect
             asta.bottone->setAutoDefault(false);
             const Posto posto = g.posto;
             connect(asta.bottone, &BottoneAsta::premuto, this, [this, posto](Qt::MouseButton t) { emit premuto(posto, t); });
+            asta.bottone->setAccessibleDescription(
+                QStringLiteral("clic sinistro, Invio o + aggiunge una pallina; clic destro, Canc o - la toglie"));
         }
         aste.push_back(std::move(asta));
+        annuncia(g.posto);
     }
 }
 
@@ -110,6 +114,18 @@ void VistaOrbetto::sincronizza(Posto p)
     if (const Asta *a = asta(p))
         for (int i = 0; i < int(a->palline.size()); ++i)
             a->palline[std::size_t(i)]->setVisible(stato.visibile(p, i));
+    annuncia(p);
+}
+
+void VistaOrbetto::annuncia(Posto p)
+{
+    const Asta *a = asta(p);
+    if (!a)
+        return;
+    const QString nome = nomeAccessibileAsta(nomeLungo(p), stato.conteggio(p));
+    a->filo->setAccessibleName(nome);
+    if (a->bottone)
+        a->bottone->setAccessibleName(nome);
 }
 
 bool VistaOrbetto::AggiungiPallina(Posto p)
@@ -159,6 +175,7 @@ QRect VistaOrbetto::commuta(Posto p, int indice)
 void VistaOrbetto::impostaConteggio(Posto p, qint16 n)
 {
     stato.impostaConteggio(p, n);
+    annuncia(p);
 }
 
 void VistaOrbetto::collegaBottoniAggiungiTogli(std::function<void(Posto)> dopo)

@@ -84,7 +84,10 @@ private:
         GeometriaAsta geometria;
         std::vector<Pallina *> palline;
         BottoneAsta *bottone = nullptr;
+        Linea *filo = nullptr; // the rod itself: a screen reader's element
     };
+    // Rod and rod button tell a screen reader the rod's count.
+    void annuncia(Posto p);
 
     const Asta *asta(Posto p) const;
     QPoint angoloPosto(const GeometriaAsta &g, int indice) const;

@@ -32,6 +32,7 @@ FinestraAritmetica::FinestraAritmetica(Contesto &c, const QString &nome, const D
     Text1->setObjectName(QStringLiteral("Text1"));
     geo::colloca(Text1, QRect(d.risultato.x(), d.risultato.y(), d.risultato.width(), d.risultato.height()));
     geo::impostaCarattere(Text1, geo::carattere(QStringLiteral("Arial"), 18, true));
+    Text1->setAccessibleName(QStringLiteral("risultato dell'operazione"));
     Text1->hide();
     filtro = new FiltroInvio(ctx.piattaforma, Text1, false, [this] { giudica(); });
 
@@ -100,6 +101,7 @@ void FinestraAritmetica::bottonePiu(Posto p, const QString &nome, const QString 
 {
     QPushButton *b = controlli::bottone(area(), nome, testo, QRect(posto.x(), posto.y(), posto.width(), posto.height()),
                                         geo::carattere(QStringLiteral("Arial"), 13, true));
+    b->setAccessibleDescription(QStringLiteral("aggiunge una pallina: ") + nomeLungo(p));
     connect(b, &QPushButton::clicked, this, seLibero([this, p] { premuta(p, Qt::LeftButton); }));
 }
 
@@ -107,6 +109,7 @@ void FinestraAritmetica::bottoneMeno(Posto p, const QString &nome, const QString
 {
     QPushButton *b = controlli::bottone(area(), nome, testo, QRect(posto.x(), posto.y(), posto.width(), posto.height()),
                                         geo::carattere(QStringLiteral("Arial"), 13, true));
+    b->setAccessibleDescription(QStringLiteral("toglie una pallina: ") + nomeLungo(p));
     connect(b, &QPushButton::clicked, this, seLibero([this, p] { premuta(p, Qt::RightButton); }));
 }
 

@@ -9,6 +9,7 @@
 Faccia::Faccia(Espressione e, QWidget *genitore) : QWidget(genitore), volto(e)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAccessibleName(e == Espressione::Ride ? QStringLiteral("risposta esatta") : QStringLiteral("risposta sbagliata"));
 }
 
 void Faccia::paintEvent(QPaintEvent *)

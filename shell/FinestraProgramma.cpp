@@ -4,6 +4,7 @@
 #include "Contesto.h"
 #include "Geometria.h"
 #include "Navigatore.h"
+#include "Tastiera.h"
 
 #include <QCloseEvent>
 #include <QIcon>
@@ -39,7 +40,15 @@ FinestraProgramma::FinestraProgramma(Contesto &c, const QString &nome, int largh
     setCentralWidget(cornice);
     resize(base);
 
+    tastiera = new Tastiera(client);
     new QShortcut(QKeySequence(Qt::Key_F11), this, this, &FinestraProgramma::schermoIntero);
+    // F10 puts the keyboard in the menu bar: arrows move, Enter chooses.
+    new QShortcut(QKeySequence(Qt::Key_F10), this, this, [this] {
+        if (auto *barra = qobject_cast<QMenuBar *>(menuWidget()); barra && !barra->actions().isEmpty()) {
+            barra->setFocus(Qt::ShortcutFocusReason);
+            barra->setActiveAction(barra->actions().first());
+        }
+    });
     esci = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &FinestraProgramma::schermoIntero);
     esci->setEnabled(false);
 }
@@ -65,6 +74,7 @@ void FinestraProgramma::mostra()
                                       double(libero.height() - altezzaMenu(base.width())) / base.height());
         s = std::clamp(std::min(s, entra), scalaMinima, std::max(s, scalaMinima));
     }
+    tastiera->ordinaTab();
     const int larghezza = int(std::lround(base.width() * s));
     resize(larghezza, int(std::lround(base.height() * s)) + altezzaMenu(larghezza));
     if (ctx.schermoIntero)

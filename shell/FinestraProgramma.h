@@ -4,6 +4,7 @@
 
 class Contesto;
 class QShortcut;
+class Tastiera;
 
 // A top-level window of the program. Its client area has a fixed layout in
 // twips that scales with the window: the teacher may enlarge it for the
@@ -65,6 +66,7 @@ private:
     QWidget *client;
     QSize base;
     QShortcut *esci = nullptr;
+    Tastiera *tastiera;
     Ruolo ruoloFinestra;
     bool chiusuraDecisa = false;
 };

@@ -130,8 +130,16 @@ void disegnaFinestra(QWidget *area, QPrinter &stampante)
     // vector graphics rather than a printer-resolution bitmap.
     QPicture figura;
     {
+        // The keyboard's focus mark is not part of the sheet.
+        QWidget *anello = area->findChild<QWidget *>(QStringLiteral("anelloFuoco"));
+        const bool mostrato = anello && !anello->isHidden();
+        if (mostrato)
+            anello->hide();
         QPainter registra(&figura);
         area->render(&registra, QPoint(), QRegion(), QWidget::DrawChildren);
+        registra.end();
+        if (mostrato)
+            anello->show();
     }
     // A window wider than tall goes on a landscape page, as large as fits.
     if (area->width() > area->height())

@@ -20,6 +20,13 @@ Faccia *icona(QWidget *area, const QString &nome, Faccia::Espressione espression
     return f;
 }
 
+// A counter shows " 4"; a screen reader says "Esatti: 4".
+void scriviContatore(QLabel *contatore, const QString &nome, const QString &testo)
+{
+    contatore->setText(testo);
+    contatore->setAccessibleName(nome + QStringLiteral(": ") + testo.trimmed());
+}
+
 QString suono(Contesto &ctx, const char *nome)
 {
     return ctx.piattaforma.cartellaProgramma() + QStringLiteral("/suoni/") + QLatin1String(nome);
@@ -45,12 +52,13 @@ Riscontro::Riscontro(QWidget *area, const PostiRiscontro &p)
                                            QRect(p.etichettaErrati.x(), p.etichettaErrati.y(), 855, 615), numero);
     EtichettaEsatti->setWordWrap(false);
     EtichettaErrati->setWordWrap(false);
+    azzeraEtichette();
 }
 
 void Riscontro::azzeraEtichette()
 {
-    EtichettaEsatti->setText(QStringLiteral("0"));
-    EtichettaErrati->setText(QStringLiteral("0"));
+    scriviContatore(EtichettaEsatti, QStringLiteral("Esatti"), QStringLiteral("0"));
+    scriviContatore(EtichettaErrati, QStringLiteral("Errati"), QStringLiteral("0"));
 }
 
 void SegnalaEsatto(Contesto &ctx, Riscontro &r)
@@ -58,7 +66,7 @@ void SegnalaEsatto(Contesto &ctx, Riscontro &r)
     r.ComandoIconaSi->show();
     r.ComandoIconaNo->hide();
     ctx.ContaEsatti = piuUno(ctx.ContaEsatti);
-    r.EtichettaEsatti->setText(TestoConteggio(ctx.ContaEsatti));
+    scriviContatore(r.EtichettaEsatti, QStringLiteral("Esatti"), TestoConteggio(ctx.ContaEsatti));
     SuonoEsatto(ctx);
 }
 
@@ -67,7 +75,7 @@ static void mostraErrato(Contesto &ctx, Riscontro &r)
     r.ComandoIconaSi->hide();
     r.ComandoIconaNo->show();
     ctx.ContaErrati = piuUno(ctx.ContaErrati);
-    r.EtichettaErrati->setText(TestoConteggio(ctx.ContaErrati));
+    scriviContatore(r.EtichettaErrati, QStringLiteral("Errati"), TestoConteggio(ctx.ContaErrati));
 }
 
 void SegnalaErrato(Contesto &ctx, Riscontro &r)

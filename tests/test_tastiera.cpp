@@ -1,0 +1,180 @@
+// Keyboard only, and what a screen reader hears.
+#include "Banco.h"
+#include "abacus/Disegni.h"
+#include "abacus/VistaOrbetto.h"
+#include "arithmetic/FinestraAritmetica.h"
+#include "shell/Applicazione.h"
+
+#include <QAccessible>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+QWidget *fuoco()
+{
+    return QApplication::focusWidget();
+}
+
+// A key to whatever has the focus, as the keyboard sends it.
+void tasto(int k, const QString &testo = {})
+{
+    QWidget *w = fuoco();
+    QVERIFY(w);
+    QTest::keyClick(w, Qt::Key(k), Qt::NoModifier);
+    Q_UNUSED(testo);
+}
+
+// Tab until the control of that name has the focus; false after a whole
+// round of the window without meeting it.
+bool tabFino(const QString &nome)
+{
+    for (int i = 0; i < 60; ++i) {
+        if (fuoco() && fuoco()->objectName() == nome)
+            return true;
+        QTest::keyClick(fuoco(), Qt::Key_Tab);
+    }
+    return false;
+}
+
+QString nomeAccessibile(QWidget *w)
+{
+    QAccessibleInterface *i = QAccessible::queryAccessibleInterface(w);
+    return i ? i->text(QAccessible::Name) : QStringLiteral("<none>");
+}
+
+FinestraProgramma *apriAttiva(Banco &b, const char *bottone, QList<double> valori, bool attende)
+{
+    b.finoAlMenu();
+    if (!attende)
+        b.clic(QStringLiteral("Option1(0)"));
+    b.piattaforma.valori = valori;
+    b.clic(QString::fromLatin1(bottone));
+    FinestraProgramma *f = b.principale();
+    QApplication::setActiveWindow(f);
+    return f;
+}
+
+} // namespace
+
+class TestTastiera : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { preparaApplicazione(*qApp); }
+
+    // Form99a from the first Tab to "avanti", without a mouse.
+    void form99aSoloTastiera()
+    {
+        Banco b;
+        apriAttiva(b, "Command6", {0.0, valore(23 - 1, 99)}, true);
+        QVERIFY(tabFino(QStringLiteral("Bot_da")));
+        tasto(Qt::Key_Plus);
+        tasto(Qt::Key_Space);
+        tasto(Qt::Key_Return);
+        tasto(Qt::Key_Minus); // one too many, taken back
+        QVERIFY(tabFino(QStringLiteral("Bot_u")));
+        for (int i = 0; i < 4; ++i)
+            tasto(Qt::Key_Plus);
+        tasto(Qt::Key_Backspace);
+        QCOMPARE(b.principale()->findChild<QWidget *>(QStringLiteral("Bot_u"))->accessibleName(),
+                 QStringLiteral("unità: 3 palline"));
+        QVERIFY(tabFino(QStringLiteral("BottoneConferma")));
+        tasto(Qt::Key_Return);
+        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.ContaErrati, qint16(0));
+        QVERIFY(tabFino(QStringLiteral("BottoneAvanti")));
+        b.piattaforma.valori = {0.0, valore(6, 99)};
+        tasto(Qt::Key_Space);
+        QCOMPARE(b.ctx.NumeroCorrente, qint16(7));
+    }
+
+    // A whole Form99c operation with its exchange and the typed result.
+    void form99cSoloTastiera()
+    {
+        Banco b;
+        apriAttiva(b, "Command20", {0.0, valore(15 - 10, 89), valore(8 - 5, 15 - 10)}, false);
+        QCOMPARE(b.ctx.PrimoAddendo, qint16(8));
+        QVERIFY(tabFino(QStringLiteral("Bot_u")));
+        for (int i = 0; i < 15; ++i)
+            tasto(Qt::Key_Plus);
+        QCOMPARE(b.testo(QStringLiteral("Label5")), QStringLiteral("Esegui il cambio"));
+        QVERIFY(tabFino(QStringLiteral("BottoneCambio")));
+        tasto(Qt::Key_Return);
+        auto *f = qobject_cast<FinestraAritmetica *>(b.principale());
+        QCOMPARE(f->orbetto().conteggio(Posto::da), 1);
+        QCOMPARE(nomeAccessibile(b.trova<QWidget>(QStringLiteral("Bot_da"))), QStringLiteral("decine: 1 pallina"));
+        // The result box takes the focus by itself.
+        QCOMPARE(fuoco()->objectName(), QStringLiteral("Text1"));
+        QTest::keyClicks(fuoco(), QStringLiteral("15"));
+        QTest::keyClick(fuoco(), Qt::Key_Return);
+        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+    }
+
+    void form99b1RispostaDaTastiera()
+    {
+        Banco b;
+        apriAttiva(b, "Command5", {0.0, valore(21, 99)}, true);
+        QCOMPARE(fuoco()->objectName(), QStringLiteral("TestoNumero"));
+        QTest::keyClicks(fuoco(), QStringLiteral("ventuno"));
+        QTest::keyClick(fuoco(), Qt::Key_Return);
+        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(nomeAccessibile(b.trova<QWidget>(QStringLiteral("EtichettaEsatti"))), QStringLiteral("Esatti: 1"));
+    }
+
+    // F10 reaches the menu bar; the arrows move and Enter chooses.
+    void f10ApreLaBarraDeiMenu()
+    {
+        Banco b;
+        FinestraProgramma *f = apriAttiva(b, "Command6", {0.0, 0.5}, true);
+        QTest::keyClick(fuoco(), Qt::Key_F10);
+        auto *barra = f->menuBar();
+        QCOMPARE(fuoco(), barra);
+        QCOMPARE(barra->activeAction()->objectName(), QStringLiteral("MenuAzzera"));
+        for (QAction *a : barra->actions())
+            QVERIFY2(!a->text().contains(QLatin1Char('&')), qPrintable(a->text()));
+        while (barra->activeAction()->objectName() != QLatin1String("MenuInformazioni"))
+            QTest::keyClick(barra, Qt::Key_Right);
+        QTest::keyClick(barra, Qt::Key_Return);
+        QCOMPARE(b.piattaforma.box.size(), 1);
+    }
+
+    // What a reader says of rods, faces and counters, before and after.
+    void nomiPerLoScreenReader()
+    {
+        Banco b;
+        apriAttiva(b, "Command6", {0.0, valore(0, 99)}, true);
+        QWidget *u = b.trova<QWidget>(QStringLiteral("Bot_u"));
+        QCOMPARE(nomeAccessibile(u), QStringLiteral("unità: 0 palline"));
+        QCOMPARE(nomeAccessibile(b.trova<QWidget>(QStringLiteral("FiloOrbetto(1)"))), QStringLiteral("unità: 0 palline"));
+        QTest::mousePress(u, Qt::LeftButton);
+        QCOMPARE(nomeAccessibile(u), QStringLiteral("unità: 1 pallina"));
+        QCOMPARE(nomeAccessibile(b.trova<QWidget>(QStringLiteral("FiloOrbetto(1)"))), QStringLiteral("unità: 1 pallina"));
+        QCOMPARE(nomeAccessibile(b.trova<QWidget>(QStringLiteral("ComandoIconaSi"))), QStringLiteral("risposta esatta"));
+        QCOMPARE(nomeAccessibile(b.trova<QWidget>(QStringLiteral("ComandoIconaNo"))), QStringLiteral("risposta sbagliata"));
+        QCOMPARE(nomeAccessibile(b.trova<QWidget>(QStringLiteral("EtichettaErrati"))), QStringLiteral("Errati: 0"));
+        b.clic(QStringLiteral("BottoneConferma"));
+        QCOMPARE(nomeAccessibile(b.trova<QWidget>(QStringLiteral("EtichettaEsatti"))), QStringLiteral("Esatti: 1"));
+        b.menu(QStringLiteral("MenuAzzera"));
+        QCOMPARE(nomeAccessibile(b.trova<QWidget>(QStringLiteral("EtichettaEsatti"))), QStringLiteral("Esatti: 0"));
+    }
+
+    // The focus mark follows the focus, over the window's own controls only.
+    void segnoDelFuoco()
+    {
+        Banco b;
+        FinestraProgramma *f = apriAttiva(b, "Command6", {0.0, 0.5}, true);
+        QWidget *anello = f->area()->findChild<QWidget *>(QStringLiteral("anelloFuoco"));
+        for (const char *nome : {"BottoneConferma", "Bot_u"}) {
+            QVERIFY(tabFino(QString::fromLatin1(nome)));
+            QVERIFY(!anello->isHidden());
+            QVERIFY(anello->geometry().contains(fuoco()->geometry()));
+            QVERIFY(anello->geometry().width() <= fuoco()->width() + 12);
+        }
+        QTest::keyClick(fuoco(), Qt::Key_F10);
+        QVERIFY(anello->isHidden());
+    }
+};
+
+QTEST_MAIN(TestTastiera)
+#include "test_tastiera.moc"
