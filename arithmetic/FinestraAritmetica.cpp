@@ -10,6 +10,7 @@
 #include "shell/Geometria.h"
 #include "shell/Navigatore.h"
 #include "shell/Piattaforma.h"
+#include "shell/Tastiera.h"
 #include "shell/Testi.h"
 #include "words/Risposte.h"
 
@@ -119,13 +120,16 @@ QLabel *FinestraAritmetica::etichettaConteggio(Posto p, const QString &nome, QPo
                                      geo::carattere(QStringLiteral("Arial"), 10, true), Qt::AlignLeft | Qt::AlignVCenter);
     l->setWordWrap(false);
     conteggi.insert(p, l);
+    l->setAccessibleName(nomeAccessibileAsta(nomeLungo(p), 0));
     return l;
 }
 
 void FinestraAritmetica::aggiornaConteggi()
 {
-    for (auto i = conteggi.cbegin(); i != conteggi.cend(); ++i)
+    for (auto i = conteggi.cbegin(); i != conteggi.cend(); ++i) {
         i.value()->setText(TestoConteggio(vista->conteggio(i.key())));
+        i.value()->setAccessibleName(nomeAccessibileAsta(nomeLungo(i.key()), vista->conteggio(i.key())));
+    }
 }
 
 QLabel *FinestraAritmetica::etichettaPrompt(const QString &nome, const QRect &posto)
