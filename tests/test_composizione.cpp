@@ -187,6 +187,38 @@ private slots:
         QVERIFY(!TagliaRighe(QStringLiteral("abc def"), -5).isEmpty());
     }
 
+    // The composer's rows break between exercises only, on the sheet and on
+    // the correction; rows that fit are left as they are.
+    void nessunEsercizioSpezzato()
+    {
+        Banco b;
+        for (int tipo = 15; tipo <= 18; ++tipo)
+            for (int colonne = 4; colonne <= 6; ++colonne) {
+                Foglio f;
+                FaiScheda(b.ctx, tipo, 5, colonne, f);
+                for (const QString &testo : {f.scheda, f.correzione}) {
+                    const QStringList righe = righeDaStampare(TagliaEsercizi(testo, 100));
+                    for (const QString &r : righe) {
+                        const QString t = r.trimmed();
+                        QVERIFY2(r.size() <= 101, qPrintable(r));
+                        QVERIFY2(!t.endsWith(QLatin1Char('=')) && !t.endsWith(QLatin1Char('+'))
+                                     && !t.endsWith(QLatin1Char('-')) && !t.startsWith(QLatin1Char('='))
+                                     && !t.startsWith(QLatin1Char('_')),
+                                 qPrintable(r));
+                        // As many results (or blanks for them) as operations.
+                        const int operazioni = int(t.count(QLatin1Char('=')));
+                        QCOMPARE(int(t.count(QRegularExpression(QStringLiteral("= +(_+|\\d+)")))), operazioni);
+                    }
+                    QCOMPARE(righe.join(QString()).remove(QLatin1Char(' ')),
+                             QString(testo).remove(QLatin1Char(' ')).remove(QLatin1Char('\r')).remove(QLatin1Char('\n')));
+                }
+                Foglio due;
+                FaiScheda(b.ctx, tipo, 5, 2, due);
+                QCOMPARE(TagliaEsercizi(due.scheda, 100), TagliaRighe(due.scheda, 100));
+                QCOMPARE(TagliaEsercizi(due.correzione, 100), TagliaRighe(due.correzione, 100));
+            }
+    }
+
     void apertoDaiQuattroEsercizi_data()
     {
         QTest::addColumn<QString>("bottone");

@@ -138,6 +138,6 @@ QString FormStampa::testoDa(const QPlainTextEdit *casella)
 
 void FormStampa::StampaTesto(const QString &testo, int larghezza)
 {
-    ctx.piattaforma.stampaRighe(righeDaStampare(TagliaRighe(testo, larghezza)), QStringLiteral("MS Sans Serif"),
+    ctx.piattaforma.stampaRighe(righeDaStampare(TagliaEsercizi(testo, larghezza)), QStringLiteral("MS Sans Serif"),
                                 DimensioneCarattere);
 }

@@ -60,6 +60,31 @@ QString TagliaRighe(const QString &testo, int larghezza)
     }
 }
 
+QString TagliaEsercizi(const QString &testo, int larghezza)
+{
+    // Blanks inside an exercise become no-break spaces for the cut, and
+    // blanks again afterwards: TagliaRighe breaks only at character 32.
+    const QChar unito(0x00A0);
+    QString protetto = testo;
+    for (qsizetype i = 0; i < protetto.size();) {
+        if (protetto.at(i) != QLatin1Char(' ')) {
+            ++i;
+            continue;
+        }
+        qsizetype j = i;
+        while (j < protetto.size() && protetto.at(j) == QLatin1Char(' '))
+            ++j;
+        const auto pieno = [&](qsizetype k) {
+            return k >= 0 && k < protetto.size() && !protetto.at(k).isSpace() && protetto.at(k) != unito;
+        };
+        if (j - i <= 2 && pieno(i - 1) && pieno(j))
+            for (qsizetype k = i; k < j; ++k)
+                protetto[k] = unito;
+        i = j;
+    }
+    return TagliaRighe(protetto, larghezza).replace(unito, QLatin1Char(' '));
+}
+
 QStringList righeDaStampare(const QString &tagliato)
 {
     static const QRegularExpression aCapo(QStringLiteral("\r\n|\r|\n"));

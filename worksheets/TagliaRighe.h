@@ -7,5 +7,10 @@
 // after a blank where it can be; the carriage returns of the text stay.
 // Only blanks (character 32) are trimmed from the ends.
 QString TagliaRighe(const QString &testo, int larghezza);
+// TagliaRighe for the composer's sheets: a row is broken only between its
+// exercises, never inside one ("66 - 45 =" and its "______" stay together).
+// Inside an exercise blanks come one or two at a time; between exercises
+// three or more. Rows that fit come out exactly as TagliaRighe gives them.
+QString TagliaEsercizi(const QString &testo, int larghezza);
 // The wrapped text as the lines the printer receives.
 QStringList righeDaStampare(const QString &tagliato);
