@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,17 @@ public:
     // Printing on the default printer; nothing happens without one.
     virtual void stampaFinestra(QWidget *area) = 0;
     virtual void stampaRighe(const QStringList &righe, const QString &carattere, int punti) = 0;
+    virtual bool stampantePronta() = 0;
+
+    // The same drawings as an A4 PDF file; false when it could not be written.
+    virtual bool pdfFinestra(QWidget *area, const QString &file) = 0;
+    virtual bool pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) = 0;
+    // Where to save a file: the system's dialog in the user's documents,
+    // with nome proposed; replacing a file is asked first. Empty: given up.
+    virtual QString fileDaSalvare(QWidget *genitore, const QString &nome) = 0;
+    // An offer with the information icon and Yes/No buttons (true on Yes).
+    virtual bool proponi(QWidget *genitore, const QString &titolo, const QString &testo) = 0;
+    virtual QDate oggi() = 0;
 
     // Folder that holds "suoni", without a trailing separator.
     virtual QString cartellaProgramma() = 0;

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QStandardPaths>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -188,6 +191,64 @@ void PiattaformaQt::stampaFinestra(QWidget *area)
         return;
     QPrinter stampante(info, QPrinter::HighResolution);
     disegnaFinestra(area, stampante);
+}
+
+bool PiattaformaQt::stampantePronta()
+{
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+void preparaPdf(QPrinter &pdf, const QString &file)
+{
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(file);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+
+static bool scritto(const QString &file)
+{
+    const QFileInfo info(file);
+    return info.isFile() && info.size() > 0;
+}
+
+bool PiattaformaQt::pdfFinestra(QWidget *area, const QString &file)
+{
+    QFile::remove(file);
+    QPrinter pdf(QPrinter::HighResolution);
+    preparaPdf(pdf, file);
+    disegnaFinestra(area, pdf);
+    return scritto(file);
+}
+
+bool PiattaformaQt::pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file)
+{
+    QFile::remove(file);
+    QPrinter pdf(QPrinter::HighResolution);
+    preparaPdf(pdf, file);
+    scriviRighe(righe, carattere, punti, pdf);
+    return scritto(file);
+}
+
+QString PiattaformaQt::fileDaSalvare(QWidget *genitore, const QString &nome)
+{
+    // Qt's own dialog asks before it replaces a file.
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(genitore, QStringLiteral("Salva PDF"), documenti + QLatin1Char('/') + nome,
+                                        QStringLiteral("PDF (*.pdf)"));
+}
+
+bool PiattaformaQt::proponi(QWidget *genitore, const QString &titolo, const QString &testo)
+{
+    QMessageBox box(QMessageBox::Information, titolo, testo, QMessageBox::Yes | QMessageBox::No, genitore);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QDate PiattaformaQt::oggi()
+{
+    return QDate::currentDate();
 }
 
 void PiattaformaQt::stampaRighe(const QStringList &righe, const QString &carattere, int punti)

@@ -14,6 +14,8 @@ class QWidget;
 void disegnaFinestra(QWidget *area, QPrinter &stampante);
 // Lines of text from the top of the page, going on to new pages.
 void scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPrinter &stampante);
+// A PDF printer for file: A4, margins of 10 mm.
+void preparaPdf(QPrinter &pdf, const QString &file);
 
 // 53 random bits as a double of [0, 1): the top of 64 random bits, scaled
 // by 2^-53, so 1.0 can never come out.
@@ -39,6 +41,12 @@ public:
     void informa(QWidget *genitore, const QString &titolo, const QString &testo) override;
     void stampaFinestra(QWidget *area) override;
     void stampaRighe(const QStringList &righe, const QString &carattere, int punti) override;
+    bool stampantePronta() override;
+    bool pdfFinestra(QWidget *area, const QString &file) override;
+    bool pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) override;
+    QString fileDaSalvare(QWidget *genitore, const QString &nome) override;
+    bool proponi(QWidget *genitore, const QString &titolo, const QString &testo) override;
+    QDate oggi() override;
     QString cartellaProgramma() override;
     QString separatoreMigliaia() override;
     void terminaProgramma() override;

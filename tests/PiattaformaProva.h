@@ -56,6 +56,13 @@ public:
     };
     QList<Testo> testiStampati;
 
+    // Without a printer "Stampa" offers a PDF; PDFs are written for real,
+    // into the file the test chose, and the names proposed are recorded.
+    bool stampante = true;
+    QString fileScelto;
+    QStringList nomiProposti;
+    QStringList pdfScritti;
+
     QString cartella = QStringLiteral("/prova/orbetto");
     QString separatore = QStringLiteral(".");
     int terminazioni = 0;
@@ -108,6 +115,19 @@ public:
     {
         testiStampati.append({righe, carattere, punti});
     }
+    bool stampantePronta() override { return stampante; }
+    bool pdfFinestra(QWidget *area, const QString &file) override;
+    bool pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) override;
+    QString fileDaSalvare(QWidget *, const QString &nome) override
+    {
+        nomiProposti.append(nome);
+        return fileScelto;
+    }
+    bool proponi(QWidget *genitore, const QString &titolo, const QString &testo) override
+    {
+        return chiediSiNo(genitore, titolo, testo);
+    }
+    QDate oggi() override { return QDate(2026, 12, 8); }
     QString cartellaProgramma() override { return cartella; }
     QString separatoreMigliaia() override { return separatore; }
     void terminaProgramma() override { ++terminazioni; }

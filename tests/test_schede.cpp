@@ -1,11 +1,13 @@
 // The abacus worksheets: eight small abaci, opened beside the exercises.
 #include "Banco.h"
+#include "Pdf.h"
 #include "shell/Applicazione.h"
 #include "words/NumeriInLettere.h"
 #include "worksheets/FinestraScheda.h"
 #include "worksheets/PiccoloOrbetto.h"
 
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -29,6 +31,59 @@ class TestSchede : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { preparaApplicazione(*qApp); }
+
+    // Each sheet as an A4 PDF through Qt's real printing path: without a
+    // printer "Stampa" offers it, with one it prints and asks nothing.
+    void schedeInPdf_data()
+    {
+        QTest::addColumn<QString>("bottone");
+        QTest::addColumn<QString>("nome");
+        QTest::newRow("formSt99a") << "Command6" << "formSt99a";
+        QTest::newRow("formSt999a") << "Command2" << "formSt999a";
+        QTest::newRow("formSt9999a") << "Command13" << "formSt9999a";
+        QTest::newRow("formSt99b") << "Command5" << "formSt99b";
+        QTest::newRow("formSt999b") << "Command10" << "formSt999b";
+        QTest::newRow("formSt9999b") << "Command12" << "formSt9999b";
+    }
+    void schedeInPdf()
+    {
+        QFETCH(QString, bottone);
+        QFETCH(QString, nome);
+        Banco b;
+        b.apri(bottone);
+        b.menu(QStringLiteral("mnuStampa"));
+        FinestraScheda *s = scheda(b, qPrintable(nome));
+        QVERIFY(s);
+        b.menu(QStringLiteral("mnustampa"), s);
+        QCOMPARE(b.piattaforma.pagineFinestra.size(), 1);
+        QVERIFY(b.piattaforma.box.isEmpty());
+
+        QTemporaryDir cartella;
+        b.piattaforma.stampante = false;
+        b.piattaforma.fileScelto = cartella.filePath(QStringLiteral("scheda.pdf"));
+        b.piattaforma.risposte = {true};
+        b.menu(QStringLiteral("mnustampa"), s);
+        QCOMPARE(b.piattaforma.pagineFinestra.size(), 1);
+        QCOMPARE(b.piattaforma.box.size(), 1);
+        QCOMPARE(b.piattaforma.box.first().titolo, QStringLiteral("Utilizzo dell'orbetto"));
+        QVERIFY(b.piattaforma.box.first().testo.contains(QStringLiteral("nessuna stampante")));
+        QCOMPARE(b.piattaforma.nomiProposti, QStringList(QStringLiteral("scheda-") + nome.mid(6) + QStringLiteral("-2026-12-08.pdf")));
+        const LetturaPdf pdf = leggiPdf(b.piattaforma.fileScelto);
+        if (!pdf.letto)
+            QSKIP("poppler-utils missing");
+        QVERIFY2(pdf.pagina.contains(QStringLiteral("(A4)")), qPrintable(pdf.pagina));
+        QCOMPARE(pdf.pagine, 1);
+        // The instruction and the sheet's own words and numbers, as text.
+        for (int i = 0; i < 8; ++i) {
+            const QString parole = s->testo(i)->toPlainText().simplified().remove(QStringLiteral("___")).trimmed();
+            if (!parole.isEmpty())
+                QVERIFY2(pdf.testo.simplified().contains(parole), qPrintable(parole + QStringLiteral(" | ") + pdf.testo));
+        }
+        // No to the offer: nothing is written.
+        b.piattaforma.risposte = {false};
+        b.menu(QStringLiteral("mnustampa"), s);
+        QCOMPARE(b.piattaforma.nomiProposti.size(), 1);
+    }
 
     void parolePerLeScheda()
     {

@@ -14,6 +14,8 @@
 #include "worksheets/PiccoloOrbetto.h"
 
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -315,8 +317,12 @@ private slots:
         Banco b;
         Scimmia s(b, unsigned(qHash(scheda)));
         b.apri(bottone);
+        const QString esercizio = b.principale()->objectName();
         for (int i = 0; i < 400; ++i) {
             FinestraProgramma *f = b.nav().affiancata(scheda);
+            // Enter on a focused menu button may have opened another exercise.
+            if (b.principale()->objectName() != esercizio && b.principale()->objectName() != QLatin1String("FormMenu"))
+                b.nav().ApriEsercizio(esercizio);
             if (!f || !f->isVisible()) {
                 if (b.principale()->objectName() == QLatin1String("FormMenu"))
                     b.clic(bottone);
@@ -373,7 +379,16 @@ private slots:
             ctx.navigatore.principale()->findChild<QAction *>(QStringLiteral("mnuStampa"))->trigger();
             FinestraProgramma *scheda = ctx.navigatore.affiancata(QStringLiteral("formSt99a"));
             QVERIFY(scheda);
+            // No printer: "Stampa" says so and offers a PDF; the teacher says No.
+            QString offerta;
+            QTimer::singleShot(0, [&offerta] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    offerta = box->text();
+                    box->button(QMessageBox::No)->click();
+                }
+            });
             scheda->findChild<QAction *>(QStringLiteral("mnustampa"))->trigger();
+            QVERIFY2(offerta.contains(QStringLiteral("nessuna stampante")), qPrintable(offerta));
             piattaforma.stampaRighe({QStringLiteral("riga")}, QStringLiteral("MS Sans Serif"), 12);
             for (FinestraProgramma *f : ctx.navigatore.aperte())
                 f->chiudi();

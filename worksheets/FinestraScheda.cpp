@@ -1,6 +1,7 @@
 #include "FinestraScheda.h"
 
 #include "FormStampa.h"
+#include "SalvaPdf.h"
 #include "PiccoloOrbetto.h"
 #include "shell/Contesto.h"
 #include "shell/Controlli.h"
@@ -33,19 +34,33 @@ const DescrizioneScheda schede[] = {
      {120, 2400, 4680, 7080}, {480, 3600}, 2175, 750, "    k  .  h   da   u", righeScrittura, false, 11, 11},
 };
 
-// The words of the long numbers must fit their box: the type shrinks from
-// 9.75 points only as far as they need.
-void adatta(QPlainTextEdit *casella)
+// One type size for the whole sheet: the largest, from 9.75 points down, at
+// which every word of every box fits on a line of its box, unbroken, and the
+// box holds all its lines. Measured at scale 1, as the places are.
+void adatta(const std::array<QPlainTextEdit *, 8> &caselle)
 {
-    QFont font = casella->font();
-    const QRect spazio(0, 0, casella->width() - 8, 10000);
-    for (double punti = 9.75; punti > 6; punti -= 0.75) {
+    QFont font = caselle[0]->font();
+    double punti = 9.75;
+    for (; punti > 4; punti -= 0.25) {
         font.setPointSizeF(punti);
-        const QRect serve = QFontMetrics(font).boundingRect(spazio, Qt::TextWrapAnywhere, casella->toPlainText());
-        if (serve.height() <= casella->height() - 6)
+        const QFontMetrics misura(font);
+        bool entra = true;
+        for (const QPlainTextEdit *c : caselle) {
+            const QRect posto = geo::postoTwips(c);
+            // Some room to spare: the printer's glyphs run a little wider.
+            const int larghezza = geo::px(posto.width()) - 16;
+            const QString testo = c->toPlainText();
+            for (const QString &parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                entra = entra && misura.horizontalAdvance(parola) <= larghezza;
+            const QRect serve = misura.boundingRect(QRect(0, 0, larghezza, 10000), Qt::TextWordWrap, testo);
+            entra = entra && serve.height() <= geo::px(posto.height()) - 8;
+        }
+        if (entra)
             break;
     }
-    geo::impostaCarattere(casella, font);
+    font.setPointSizeF(punti);
+    for (QPlainTextEdit *c : caselle)
+        geo::impostaCarattere(c, font);
 }
 
 } // namespace
@@ -63,6 +78,9 @@ FinestraScheda::FinestraScheda(Contesto &c, const DescrizioneScheda &descrizione
     geo::colloca(istruzione, QRect(120, 30, 9255, d.righe[0] - 60));
     geo::impostaCarattere(istruzione, geo::carattere(QStringLiteral("Arial"), 12, true));
     istruzione->setFrameShape(QFrame::NoFrame);
+    // The thousands sheets leave the line 20 pixels: no margin above or
+    // below, or the descenders are cut.
+    istruzione->document()->setDocumentMargin(1);
     istruzione->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     istruzione->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // No box takes the focus by itself: no cursor on the printed page.
@@ -87,20 +105,27 @@ FinestraScheda::FinestraScheda(Contesto &c, const DescrizioneScheda &descrizione
         testo->setObjectName(QStringLiteral("Text1(%1)").arg(i));
         geo::colloca(testo, QRect(x, y + 2175, larghezzaTesto, d.altezzaTesto));
         geo::impostaCarattere(testo, geo::carattere(QStringLiteral("Arial"), 9.75, true));
-        testo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        // A number word is never broken: the sheet's type size makes room.
+        testo->setWordWrapMode(QTextOption::WordWrap);
         testo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         testo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         testo->document()->setDocumentMargin(2);
         testo->setFocusPolicy(Qt::ClickFocus);
         testo->setPlainText(QString::fromLatin1(d.testoIniziale));
-        adatta(testo);
         testi[std::size_t(i)] = testo;
     }
 
+    adatta(testi);
     QAction *nuova = voceMenu(QStringLiteral("mnuNuova"), QStringLiteral("Nuova scheda") + QString(d.spaziNuova, QLatin1Char(' ')));
     connect(nuova, &QAction::triggered, this, &FinestraScheda::Genera8Numeri);
     QAction *stampa = voceMenu(QStringLiteral("mnustampa"), QStringLiteral("Stampa") + QString(d.spaziStampa, QLatin1Char(' ')));
-    connect(stampa, &QAction::triggered, this, [this] { ctx.piattaforma.stampaFinestra(area()); });
+    const auto salva = [this] {
+        fogli::salvaPdf(ctx, this, QStringLiteral("scheda-") + objectName().mid(6),
+                        [this](const QString &file) { return ctx.piattaforma.pdfFinestra(area(), file); });
+    };
+    connect(stampa, &QAction::triggered, this,
+            [this, salva] { fogli::stampaOPdf(ctx, this, [this] { ctx.piattaforma.stampaFinestra(area()); }, salva); });
+    connect(voceMenu(QStringLiteral("mnuSalvaPdf"), QStringLiteral("Salva PDF        ")), &QAction::triggered, this, salva);
     QAction *esci = voceMenu(QStringLiteral("mnuesci"), QStringLiteral("Esci"));
     connect(esci, &QAction::triggered, this, &FinestraScheda::chiudi);
 }
@@ -126,7 +151,6 @@ void FinestraScheda::Genera8Numeri()
         const int n = ctx.estrai(massimo) + 1;
         if (!d.conPalline) {
             testi[std::size_t(i)]->setPlainText(NumeroInLettere(n) + QStringLiteral(" ___ "));
-            adatta(testi[std::size_t(i)]);
             continue;
         }
         PiccoloOrbetto *o = orbetti[std::size_t(i)];
@@ -138,6 +162,7 @@ void FinestraScheda::Genera8Numeri()
             resto %= pesoDi(posto);
         }
     }
+    adatta(testi);
 }
 
 FinestraProgramma *creaFinestraScheda(const QString &nome, Contesto &ctx)

@@ -1,5 +1,6 @@
 #include "FormStampa.h"
 
+#include "SalvaPdf.h"
 #include "TagliaRighe.h"
 #include "shell/Contesto.h"
 #include "shell/Controlli.h"
@@ -95,8 +96,18 @@ FormStampa::FormStampa(Contesto &c)
     QPushButton *esci = controlli::bottone(a, QStringLiteral("BottoneEsci"), QStringLiteral("Esci"),
                                            QRect(5880, 5760, 3480, 840), geo::carattere(QStringLiteral("Arial"), 16, true));
     connect(nuova, &QPushButton::clicked, this, &FormStampa::NuovaScheda);
-    connect(stampa, &QPushButton::clicked, this, [this] { StampaTesto(testoDa(txtCD), 100); });
-    connect(correzione, &QPushButton::clicked, this, [this] { StampaTesto(testoDa(TextCor), 90); });
+    connect(stampa, &QPushButton::clicked, this, [this] {
+        fogli::stampaOPdf(ctx, this, [this] { StampaTesto(testoDa(txtCD), 100); }, [this] { SalvaTesto(false); });
+    });
+    connect(correzione, &QPushButton::clicked, this, [this] {
+        fogli::stampaOPdf(ctx, this, [this] { StampaTesto(testoDa(TextCor), 90); }, [this] { SalvaTesto(true); });
+    });
+    // Sheet and correction as PDF files, from the menu bar: the layout of
+    // the window has no free room for more buttons.
+    connect(voceMenu(QStringLiteral("mnuPdfScheda"), QStringLiteral("Salva PDF scheda        ")), &QAction::triggered,
+            this, [this] { SalvaTesto(false); });
+    connect(voceMenu(QStringLiteral("mnuPdfCorrezione"), QStringLiteral("Salva PDF correzione")), &QAction::triggered,
+            this, [this] { SalvaTesto(true); });
     connect(esci, &QPushButton::clicked, this, &FormStampa::chiudi);
 }
 
@@ -134,6 +145,19 @@ void FormStampa::NuovaScheda()
 QString FormStampa::testoDa(const QPlainTextEdit *casella)
 {
     return casella->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+void FormStampa::SalvaTesto(bool correzione)
+{
+    QString cosa = ctx.TipoScheda >= 17 ? QStringLiteral("sottrazioni") : QStringLiteral("addizioni");
+    if (correzione)
+        cosa += QStringLiteral("-correzione");
+    const QString testo = testoDa(correzione ? TextCor : txtCD);
+    const int larghezza = correzione ? 90 : 100;
+    fogli::salvaPdf(ctx, this, cosa, [this, testo, larghezza](const QString &file) {
+        return ctx.piattaforma.pdfRighe(righeDaStampare(TagliaEsercizi(testo, larghezza)),
+                                        QStringLiteral("MS Sans Serif"), DimensioneCarattere, file);
+    });
 }
 
 void FormStampa::StampaTesto(const QString &testo, int larghezza)

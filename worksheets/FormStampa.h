@@ -30,6 +30,8 @@ protected:
 
 private:
     void StampaTesto(const QString &testo, int larghezza);
+    // The sheet (or its correction) as a PDF file, cut as on paper.
+    void SalvaTesto(bool correzione);
     void impostaCarattere(int indice);
     // The box's text with the line ends the program builds (CR LF).
     static QString testoDa(const QPlainTextEdit *casella);

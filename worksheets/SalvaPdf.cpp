@@ -1,0 +1,37 @@
+#include "SalvaPdf.h"
+
+#include "shell/Contesto.h"
+#include "shell/Piattaforma.h"
+#include "shell/Testi.h"
+
+namespace fogli {
+
+QString nomePdf(Contesto &ctx, const QString &cosa)
+{
+    return cosa + QLatin1Char('-') + ctx.piattaforma.oggi().toString(Qt::ISODate) + QStringLiteral(".pdf");
+}
+
+void salvaPdf(Contesto &ctx, QWidget *finestra, const QString &cosa, const std::function<bool(const QString &)> &scrivi)
+{
+    const QString file = ctx.piattaforma.fileDaSalvare(finestra, nomePdf(ctx, cosa));
+    if (file.isEmpty())
+        return;
+    if (!scrivi(file))
+        ctx.piattaforma.informa(finestra, testi::titoloBox,
+                                QStringLiteral("Non è stato possibile salvare il file PDF:\r\n") + file);
+}
+
+void stampaOPdf(Contesto &ctx, QWidget *finestra, const std::function<void()> &stampa,
+                const std::function<void()> &salva)
+{
+    if (ctx.piattaforma.stampantePronta()) {
+        stampa();
+        return;
+    }
+    if (ctx.piattaforma.proponi(finestra, testi::titoloBox,
+                                QStringLiteral("Su questo computer non è configurata nessuna stampante.\r\n"
+                                               "Vuoi salvare la scheda come file PDF?")))
+        salva();
+}
+
+} // namespace fogli
