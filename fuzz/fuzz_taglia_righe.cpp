@@ -1,6 +1,6 @@
 // TagliaRighe loses no character but blanks and line ends, always ends, and
 // when every word is shorter than a line makes no line longer than the width
-// plus one.
+// plus one. TagliaEsercizi, its composer form, loses nothing either.
 #include "Ingresso.h"
 #include "worksheets/TagliaRighe.h"
 
@@ -29,5 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
     if (paroleCorte)
         for (const QString &riga : righeDaStampare(tagliato))
             VERIFICA(riga.size() <= L);
+    // The no-break spaces that hold an exercise together never leak out
+    // (one of the text's own prints as the blank it looks like).
+    const QString esercizi = TagliaEsercizi(testo, larghezza);
+    VERIFICA(!esercizi.contains(QChar(0x00A0)));
+    VERIFICA(pieni(esercizi) == pieni(QString(testo).replace(QChar(0x00A0), QLatin1Char(' '))));
     return 0;
 }

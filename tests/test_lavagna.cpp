@@ -70,7 +70,13 @@ FinestraProgramma *apriScheda(Banco &b)
 class Dito
 {
 public:
-    Dito() : schermo(QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen)) {}
+    // One touch screen for the whole suite, deleted at its end.
+    static QPointingDevice *&dispositivo()
+    {
+        static QPointingDevice *d = nullptr;
+        return d;
+    }
+    Dito() : schermo(dispositivo()) {}
     void giu(QWidget *w) { QTest::touchEvent(w, schermo).press(0, w->rect().center(), w); }
     void su(QWidget *w) { QTest::touchEvent(w, schermo).release(0, w->rect().center(), w); }
     void tocca(QWidget *w)
@@ -96,7 +102,12 @@ class TestLavagna : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { preparaApplicazione(*qApp); }
+    void initTestCase()
+    {
+        preparaApplicazione(*qApp);
+        Dito::dispositivo() = QTest::createTouchDevice(QInputDevice::DeviceType::TouchScreen);
+    }
+    void cleanupTestCase() { delete Dito::dispositivo(); }
 
     void ogniControlloScalaConLaFinestra_data()
     {
