@@ -7,17 +7,8 @@ set -euo pipefail
 finestra="$1"
 uscita="$2"
 build="${3:-$(dirname "$0")/../build}"
-trap 'kill "${pid:-0}" "${xvfb:-0}" 2>/dev/null || true' EXIT
-schermo=:$((90 + RANDOM % 100))
-Xvfb "$schermo" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY="$schermo"
-sleep 1
-"$build/orbetto" >/dev/null 2>&1 &
-pid=$!
-sleep 1.5
-clic() { xdotool mousemove "$1" "$2" click 1; sleep 0.5; }
-clic 307 381 # "Avvio"
+pausaClic=0.5
+source "$(dirname "$0")/programma_su_xvfb.sh"
 case "$finestra" in
 F9999b) clic 527 149; risposta=12345 ;;
 Form99b1) clic 108 275; risposta=ZZZ ;;

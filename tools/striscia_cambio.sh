@@ -10,19 +10,8 @@ finestra="$1"
 uscita="$2"
 build="${3:-$(dirname "$0")/../build}"
 temp="$(mktemp -d)"
-trap 'kill "${pid:-0}" "${xvfb:-0}" 2>/dev/null || true; rm -rf "$temp"' EXIT
-
-schermo=:$((90 + RANDOM % 100))
-Xvfb "$schermo" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY="$schermo"
-sleep 1
-"$build/orbetto" >/dev/null 2>&1 &
-pid=$!
-sleep 1.5
-clic() { xdotool mousemove "$1" "$2" click 1; sleep 0.15; }
-clic 307 381 # "Avvio"
-sleep 0.5
+pulizia="rm -rf $temp"
+source "$(dirname "$0")/programma_su_xvfb.sh"
 case "$finestra" in
 Form99c)
   clic 323 33 # "addizioni  con il cambio"
