@@ -81,6 +81,8 @@ bool PiattaformaQt::apriModulo()
 
 void PiattaformaQt::precaricaSuoni()
 {
+    // The print support is loaded in the background too, before any sheet.
+    coda.cercaStampante();
     if (!apriModulo())
         return;
     const QDir suoni(cartellaProgramma() + QStringLiteral("/suoni"));
@@ -127,38 +129,46 @@ void PiattaformaQt::informa(QWidget *genitore, const QString &titolo, const QStr
     box.exec();
 }
 
-void disegnaFinestra(QWidget *area, QPrinter &stampante)
+FiguraFinestra registraFinestra(QWidget *area)
 {
     // Recorded as drawing commands, so that text stays text and the page is
     // vector graphics rather than a printer-resolution bitmap.
-    QPicture figura;
-    {
-        // The keyboard's focus mark is not part of the sheet.
-        QWidget *anello = area->findChild<QWidget *>(QStringLiteral("anelloFuoco"));
-        const bool mostrato = anello && !anello->isHidden();
-        if (mostrato)
-            anello->hide();
-        QPainter registra(&figura);
-        area->render(&registra, QPoint(), QRegion(), QWidget::DrawChildren);
-        registra.end();
-        if (mostrato)
-            anello->show();
-    }
+    FiguraFinestra f{QPicture(), area->size()};
+    // The keyboard's focus mark is not part of the sheet.
+    QWidget *anello = area->findChild<QWidget *>(QStringLiteral("anelloFuoco"));
+    const bool mostrato = anello && !anello->isHidden();
+    if (mostrato)
+        anello->hide();
+    QPainter registra(&f.figura);
+    area->render(&registra, QPoint(), QRegion(), QWidget::DrawChildren);
+    registra.end();
+    if (mostrato)
+        anello->show();
+    return f;
+}
+
+void stampaFigura(const FiguraFinestra &f, QPrinter &stampante)
+{
     // A window wider than tall goes on a landscape page, as large as fits.
-    if (area->width() > area->height())
+    if (f.dimensione.width() > f.dimensione.height())
         stampante.setPageOrientation(QPageLayout::Landscape);
     QPainter pagina;
     if (!pagina.begin(&stampante))
         return;
     const QRectF utile = stampante.pageLayout().paintRectPixels(stampante.resolution());
-    const QSizeF origine = area->size();
+    const QSizeF origine = f.dimensione;
     const double scala = std::min(utile.width() / origine.width(), utile.height() / origine.height());
     // Playing a picture already scales it from its own resolution to the
     // printer's: only the rest of the fit to the page is ours.
-    const double giaScalata = double(stampante.logicalDpiX()) / figura.logicalDpiX();
+    const double giaScalata = double(stampante.logicalDpiX()) / f.figura.logicalDpiX();
     pagina.scale(scala / giaScalata, scala / giaScalata);
-    pagina.drawPicture(0, 0, figura);
+    pagina.drawPicture(0, 0, f.figura);
     pagina.end();
+}
+
+void disegnaFinestra(QWidget *area, QPrinter &stampante)
+{
+    stampaFigura(registraFinestra(area), stampante);
 }
 
 void scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPrinter &stampante)
@@ -184,18 +194,28 @@ void scriviRighe(const QStringList &righe, const QString &carattere, int punti, 
     pagina.end();
 }
 
+// The printer is looked for and fed on the print queue's thread: a stalled
+// print server holds the job, not the window. No printer: nothing printed.
 void PiattaformaQt::stampaFinestra(QWidget *area)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull() || !area)
+    if (!area)
         return;
-    QPrinter stampante(info, QPrinter::HighResolution);
-    disegnaFinestra(area, stampante);
+    coda.accoda([figura = registraFinestra(area)] {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull())
+            return false;
+        QPrinter stampante(info, QPrinter::HighResolution);
+        stampaFigura(figura, stampante);
+        return true;
+    });
 }
 
 bool PiattaformaQt::stampantePronta()
 {
-    return !QPrinterInfo::defaultPrinter().isNull();
+    // Asked without freezing the window: a print server that does not
+    // answer in time counts as the last answer, or as a printer when none is
+    // known (the job is then dropped quietly if it cannot go out).
+    return coda.stampante(std::chrono::milliseconds(50)).value_or(true);
 }
 
 void preparaPdf(QPrinter &pdf, const QString &file)
@@ -253,11 +273,19 @@ QDate PiattaformaQt::oggi()
 
 void PiattaformaQt::stampaRighe(const QStringList &righe, const QString &carattere, int punti)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return;
-    QPrinter stampante(info, QPrinter::HighResolution);
-    scriviRighe(righe, carattere, punti, stampante);
+    coda.accoda([righe, carattere, punti] {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull())
+            return false;
+        QPrinter stampante(info, QPrinter::HighResolution);
+        scriviRighe(righe, carattere, punti, stampante);
+        return true;
+    });
+}
+
+bool PiattaformaQt::stampeFinite(int millisecondi)
+{
+    return coda.aspetta(std::chrono::milliseconds(millisecondi));
 }
 
 QString PiattaformaQt::cartellaProgramma()

@@ -2,7 +2,11 @@
 
 #include "Piattaforma.h"
 
+#include "CodaStampa.h"
 #include "suoni/ModuloSuoni.h"
+
+#include <QPicture>
+#include <QSize>
 
 #include <QLibrary>
 #include <QRandomGenerator64>
@@ -10,7 +14,15 @@
 class QPrinter;
 class QWidget;
 
-// A window's client area as one page, scaled to fit (vector drawing).
+// A window's client area recorded as drawing commands, to print later on
+// any thread.
+struct FiguraFinestra {
+    QPicture figura;
+    QSize dimensione;
+};
+FiguraFinestra registraFinestra(QWidget *area);
+// The recorded area as one page, scaled to fit (vector drawing).
+void stampaFigura(const FiguraFinestra &figura, QPrinter &stampante);
 void disegnaFinestra(QWidget *area, QPrinter &stampante);
 // Lines of text from the top of the page, going on to new pages.
 void scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPrinter &stampante);
@@ -54,6 +66,8 @@ public:
     // Loads the sound module and every WAV of the sound folder once, so that
     // playing never waits. Called after the first window is on the screen.
     void precaricaSuoni();
+    // Waits for the print jobs handed over; false when they did not end in time.
+    bool stampeFinite(int millisecondi);
     // Whether the sound module is loaded and playing.
     bool suoniAttivi() const { return lettore != nullptr; }
 
@@ -69,4 +83,5 @@ private:
     SuonaSuono suona = nullptr;
     ChiudiSuoni chiudiSuoni = nullptr;
     bool moduloProvato = false;
+    CodaStampa coda;
 };

@@ -1,7 +1,10 @@
 // Prints through the program's own print path on the default printer:
 //   stampa_reale scheda      - a formSt99a worksheet
-//   stampa_reale foglio      - a composer sheet of 6 columns
+//   stampa_reale foglio      - a composer sheet of 6 columns and 25 rows
 //   stampa_reale correzione  - its correction
+//   stampa_reale fermo       - a worksheet while the print server is stalled:
+//                              "consegna N" and "risposta N", the ms the
+//                              window was held by "Stampa" and by the next click
 // On stdout: "c TEXT" for every piece that must be in the PDF (blanks
 // removed), "righe N" for the longest printed line, "ms N" and "kb N" for
 // the time and peak memory of printing.
@@ -21,6 +24,7 @@
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTextStream>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -43,6 +47,26 @@ int main(int argc, char *argv[])
     ctx.NumeroMassimo = 99;
     const QString cosa = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     QElapsedTimer tempo;
+    if (cosa == QLatin1String("fermo")) {
+        auto *scheda = qobject_cast<FinestraScheda *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formSt99a")));
+        QApplication::processEvents();
+        tempo.start();
+        scheda->findChild<QAction *>(QStringLiteral("mnustampa"))->trigger();
+        out << "consegna " << tempo.elapsed() << '\n';
+        // The next click of the teacher, through the event queue.
+        bool fatto = false;
+        tempo.restart();
+        QTimer::singleShot(0, scheda, [&] {
+            scheda->findChild<QAction *>(QStringLiteral("mnuNuova"))->trigger();
+            fatto = true;
+        });
+        while (!fatto && tempo.elapsed() < 5000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        out << "risposta " << (fatto ? tempo.elapsed() : 99999) << '\n';
+        for (FinestraProgramma *f : ctx.navigatore.aperte())
+            f->chiudi();
+        return 0;
+    }
     if (cosa == QLatin1String("scheda")) {
         auto *scheda = qobject_cast<FinestraScheda *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formSt99a")));
         for (int i = 0; i < 8; ++i)
@@ -54,6 +78,7 @@ int main(int argc, char *argv[])
         ctx.TipoScheda = 15;
         auto *composer = qobject_cast<FormStampa *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formStampa")));
         composer->findChild<QAbstractButton *>(QStringLiteral("OptionColonne(5)"))->click();
+        composer->findChild<QAbstractButton *>(QStringLiteral("OptionRighe(5)"))->click();
         const bool foglio = cosa == QLatin1String("foglio");
         const QString testo = foglio ? composer->foglio().scheda : composer->foglio().correzione;
         const QStringList righe = testo.split(QStringLiteral("\r\n"));
@@ -64,7 +89,7 @@ int main(int argc, char *argv[])
                 out << "c " << senzaBlank(riga.mid(c, 25)) << '\n';
         }
         int lunghezza = 0;
-        for (const QString &r : righeDaStampare(TagliaRighe(testo, foglio ? 100 : 90)))
+        for (const QString &r : righeDaStampare(TagliaEsercizi(testo, foglio ? 100 : 90)))
             lunghezza = std::max(lunghezza, int(r.size()));
         out << "righe " << lunghezza << '\n';
         tempo.start();

@@ -35,7 +35,7 @@ Browsing Off
 CONF
 cupsd -c "$base/conf/cupsd.conf" -s "$base/conf/cups-files.conf" -f &
 pid=$!
-fine() { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$base"; }
+fine() { kill -CONT "$pid" 2>/dev/null || true; kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$base"; }
 trap fine EXIT
 [ -n "${ORBETTO_CUPS_TIENI:-}" ] && trap "kill $pid" EXIT
 export CUPS_SERVER="$base/cups.sock"
@@ -66,5 +66,20 @@ for cosa in scheda foglio correzione; do
   echo "$cosa: $(pdfinfo "$base/$cosa.pdf" | awk '/^Pages:/ {print $2}') page(s), $(grep -c '^c ' "$base/atteso.txt") pieces checked"
 done
 [ -n "${ORBETTO_PDF:-}" ] && cp "$base"/*.pdf "$ORBETTO_PDF"/
+
+# The print server stalls: "Stampa" and the next click still answer at once,
+# and the program ends within seconds, leaving the job behind.
+kill -STOP "$pid"
+inizio=$(date +%s%N)
+QT_QPA_PLATFORM=offscreen timeout 30 "$programma" fermo > "$base/fermo.txt" || { echo "FAIL: fermo: the program did not end"; errori=1; }
+durata=$(( ($(date +%s%N) - inizio) / 1000000 ))
+kill -CONT "$pid"
+consegna=$(awk '/^consegna/ {print $2}' "$base/fermo.txt")
+risposta=$(awk '/^risposta/ {print $2}' "$base/fermo.txt")
+echo "stalled server: Stampa held the window ${consegna} ms, the next click ${risposta} ms, the program ended in ${durata} ms"
+[ "${consegna:-99999}" -le 100 ] || { echo "FAIL: fermo: Stampa held the window ${consegna} ms"; errori=1; }
+[ "${risposta:-99999}" -le 100 ] || { echo "FAIL: fermo: a click waited ${risposta} ms"; errori=1; }
+[ "$durata" -le 10000 ] || { echo "FAIL: fermo: the program took ${durata} ms to end"; errori=1; }
+
 [ "$errori" = 0 ] || exit 1
-echo "3 passed, 0 failed"
+echo "4 passed, 0 failed"

@@ -1,5 +1,6 @@
 // The arithmetic sheet composer: sheet texts, wrapping, and the window.
 #include "Banco.h"
+#include "Pdf.h"
 #include "shell/Applicazione.h"
 #include "worksheets/Composizione.h"
 #include "worksheets/TagliaRighe.h"
@@ -8,6 +9,9 @@
 #include <QAbstractButton>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <tuple>
 
 namespace {
 
@@ -241,6 +245,40 @@ private slots:
         QVERIFY(c->foglio().scheda.contains(titolo));
         QCOMPARE(celle(c->foglio().scheda, true).size(), 10); // 5 rows of 2
         QVERIFY(c->findChild<QPlainTextEdit *>(QStringLiteral("txtCD"))->toPlainText().contains(titolo));
+
+        // 6 x 25 as PDF files: sheet from its menu item, correction from
+        // "Stampa correzione" with no printer. Every exercise whole, as text.
+        b.clic(QStringLiteral("OptionColonne(5)"), c);
+        b.clic(QStringLiteral("OptionRighe(5)"), c);
+        QTemporaryDir cartella;
+        const QString cosa = titolo.contains(QLatin1String("ADDIZIONI")) ? QStringLiteral("addizioni")
+                                                                        : QStringLiteral("sottrazioni");
+        b.piattaforma.fileScelto = cartella.filePath(QStringLiteral("scheda.pdf"));
+        b.menu(QStringLiteral("mnuPdfScheda"), c);
+        const LetturaPdf scheda = leggiPdf(b.piattaforma.fileScelto);
+        b.piattaforma.stampante = false;
+        b.piattaforma.risposte = {true};
+        b.piattaforma.fileScelto = cartella.filePath(QStringLiteral("correzione.pdf"));
+        b.clic(QStringLiteral("Command1"), c);
+        QVERIFY(b.piattaforma.testiStampati.isEmpty());
+        QCOMPARE(b.piattaforma.nomiProposti,
+                 QStringList({cosa + QStringLiteral("-2026-12-08.pdf"), cosa + QStringLiteral("-correzione-2026-12-08.pdf")}));
+        const LetturaPdf correzione = leggiPdf(b.piattaforma.fileScelto);
+        if (!scheda.letto || !correzione.letto)
+            QSKIP("poppler-utils missing");
+        for (const auto &[pdf, testo, eScheda] : {std::tuple(scheda, c->foglio().scheda, true),
+                                                 std::tuple(correzione, c->foglio().correzione, false)}) {
+            QVERIFY2(pdf.pagina.contains(QStringLiteral("(A4)")), qPrintable(pdf.pagina));
+            QVERIFY(pdf.pagine >= 2); // 25 rows do not fit one page
+            QVERIFY(pdf.testo.contains(titolo));
+            const QStringList esercizi = celle(testo, eScheda);
+            QCOMPARE(esercizi.size(), 150);
+            QString righe;
+            for (const QString &riga : pdf.testo.split(QLatin1Char('\n')))
+                righe += QString(riga).remove(QLatin1Char(' ')) + QLatin1Char('|');
+            for (const QString &e : esercizi)
+                QVERIFY2(righe.contains(QString(e).remove(QLatin1Char(' '))), qPrintable(e));
+        }
     }
 
     void opzioniEStampa()

@@ -110,10 +110,9 @@ int main(int argc, char *argv[])
             auto *finestra = qobject_cast<FinestraProgramma *>(cerca(ctx.navigatore, parti.value(2)));
             if (!finestra)
                 return 1;
-            QPrinter pdf(QPrinter::HighResolution);
-            pdf.setOutputFormat(QPrinter::PdfFormat);
-            pdf.setOutputFileName(nome);
-            disegnaFinestra(finestra->area(), pdf);
+            // As "Salva PDF" writes it.
+            if (!piattaforma.pdfFinestra(finestra->area(), nome))
+                return 1;
             continue;
         }
         if (verbo == QLatin1String("aggiungi")) {

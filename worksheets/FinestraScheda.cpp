@@ -53,7 +53,7 @@ void adatta(const std::array<QPlainTextEdit *, 8> &caselle)
             for (const QString &parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts))
                 entra = entra && misura.horizontalAdvance(parola) <= larghezza;
             const QRect serve = misura.boundingRect(QRect(0, 0, larghezza, 10000), Qt::TextWordWrap, testo);
-            entra = entra && serve.height() <= geo::px(posto.height()) - 8;
+            entra = entra && serve.height() <= geo::px(posto.height()) - 4;
         }
         if (entra)
             break;
