@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -220,35 +221,30 @@ int main(int argc, char *argv[])
     riga("exchange animation: wall time", pareti, "ms", 0, "about 3900");
     riga("exchange animation: CPU, % of wall time", 100.0 * cpu / pareti, "%", 0, "<= 5 %");
 
-    // Printing to PDF through the program's own drawing.
+    // "Salva PDF": the sheet as an A4 PDF file, as the teacher saves it.
     QTemporaryDir cartella;
+    const auto mediaDi5 = [](const std::function<void()> &salva) {
+        std::vector<double> tempi;
+        for (int i = 0; i < 5; ++i) {
+            QElapsedTimer t;
+            t.start();
+            salva();
+            tempi.push_back(double(t.nsecsElapsed()) / 1e6);
+        }
+        return mediana(tempi);
+    };
     FinestraProgramma *scheda = ctx.navigatore.mostraAffiancata(QStringLiteral("formSt99a"));
     QApplication::processEvents();
-    std::vector<double> stampe;
-    for (int i = 0; i < 5; ++i) {
-        QPrinter pdf(QPrinter::HighResolution);
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setOutputFileName(cartella.filePath(QStringLiteral("scheda.pdf")));
-        QElapsedTimer t;
-        t.start();
-        disegnaFinestra(scheda->area(), pdf);
-        stampe.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    riga("print a worksheet to PDF (median of 5)", mediana(stampe), "ms", 0, "<= 100 ms");
+    riga("save a worksheet as PDF (median of 5)", mediaDi5([&] {
+             piattaforma.pdfFinestra(scheda->area(), cartella.filePath(QStringLiteral("scheda.pdf")));
+         }), "ms", 0, "<= 100 ms");
     auto *composer = qobject_cast<FormStampa *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formStampa")));
     composer->findChild<QAbstractButton *>(QStringLiteral("OptionColonne(5)"))->click();
     composer->findChild<QAbstractButton *>(QStringLiteral("OptionRighe(5)"))->click();
-    std::vector<double> testi;
-    for (int i = 0; i < 5; ++i) {
-        QPrinter pdf(QPrinter::HighResolution);
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setOutputFileName(cartella.filePath(QStringLiteral("foglio.pdf")));
-        QElapsedTimer t;
-        t.start();
-        scriviRighe(righeDaStampare(TagliaRighe(composer->foglio().scheda, 100)), QStringLiteral("MS Sans Serif"), 12, pdf);
-        testi.push_back(double(t.nsecsElapsed()) / 1e6);
-    }
-    riga("print a 6 x 25 composer sheet to PDF", mediana(testi), "ms", 0, "<= 100 ms");
+    riga("save a 6 x 25 composer sheet as PDF", mediaDi5([&] {
+             piattaforma.pdfRighe(righeDaStampare(TagliaEsercizi(composer->foglio().scheda, 100)),
+                                  QStringLiteral("MS Sans Serif"), 12, cartella.filePath(QStringLiteral("foglio.pdf")));
+         }), "ms", 0, "<= 100 ms");
     riga("peak memory of the whole benchmark", picco() / 1024.0, "MB", 0, "<= 60 MB");
     std::printf("slowest window to open: %s\n", qualePeggiore);
 
