@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ModelloOrbetto.h"
 
 ModelloOrbetto::ModelloOrbetto(const std::vector<Asta> &aste)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FinestraGuidata.h"
 
 FinestraGuidata::FinestraGuidata(Contesto &c, const QString &nome, const DisposizioneAritmetica &disposizione,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference: the smallest Qt Widgets program that shows a window of the
 // start screen's size and paints it once.
 #include "PrimoDisegno.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own start-up, ended after the start screen's first paint.
 #include "PrimoDisegno.h"
 #include "shell/Applicazione.h"

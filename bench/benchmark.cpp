@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the program side by side with a minimal Qt Widgets program:
 //   benchmark            (run it under a display, e.g. xvfb-run -a)
 // Start-up to the first paint (whole process, median of 11 runs) and peak

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (fuzzer, address and undefined
 # sanitizers) and runs each for a bounded time. Usage: fuzz/esegui.sh [seconds]
 set -euo pipefail

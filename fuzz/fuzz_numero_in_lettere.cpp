@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NumeroInLettere: only A to Z, "ZERO" exactly for 0, nothing outside 0..32767;
 // LetteraMaiuscola changes only a to z.
 #include "Ingresso.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RispostaInLettere takes only blanks, and only from the two ends.
 #include "Ingresso.h"
 #include "words/Risposte.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SoloCifre keeps exactly the ASCII digits, in order; their number is never
 // wrapped into the range of an exercise.
 #include "Ingresso.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TagliaRighe loses no character but blanks and line ends, always ends, and
 // when every word is shorter than a line makes no line longer than the width
 // plus one. TagliaEsercizi, its composer form, loses nothing either.

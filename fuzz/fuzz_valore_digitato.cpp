@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ValoreDigitato never yields NaN or an infinity, and a number it reads is
 // the number digitatoUguale judges.
 #include "Ingresso.h"

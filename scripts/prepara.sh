@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the program needs (only the missing ones),
 # then configures and builds it in the given folder (default: build).
 # Usage: scripts/prepara.sh [build-folder] [extra cmake arguments...]
-# ORBETTO_PACCHETTI_EXTRA names further packages (the tests' printing needs).
+#        scripts/prepara.sh --solo-pacchetti   (installs, builds nothing)
+# ORBETTO_PACCHETTI_EXTRA names further packages (the tests' printing needs);
+# ORBETTO_OBIETTIVI the targets to build (default: all).
 set -euo pipefail
 
 radice="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -22,10 +25,18 @@ done
 if [ "${#mancanti[@]}" -gt 0 ]; then
   echo "Installo: ${mancanti[*]}"
   sudo_=""
-  [ "$(id -u)" -eq 0 ] || sudo_="sudo"
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || {
+      echo "Servono i permessi di amministratore: eseguire come root, per esempio con  su -  e poi di nuovo questo comando." >&2
+      exit 1
+    }
+    sudo_="sudo"
+  fi
   $sudo_ apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -qq --no-install-recommends "${mancanti[@]}"
 fi
 
+[ "$cartella" = --solo-pacchetti ] && exit 0
 cmake -S "$radice" -B "$cartella" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$cartella" -j"$(nproc)"
+# shellcheck disable=SC2086 # the targets are a list
+cmake --build "$cartella" -j"$(nproc)" ${ORBETTO_OBIETTIVI:+--target $ORBETTO_OBIETTIVI}

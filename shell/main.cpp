@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Applicazione.h"
 #include "Contesto.h"
 #include "Navigatore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints through the program's own print path on the default printer:
 //   stampa_reale scheda      - a formSt99a worksheet
 //   stampa_reale foglio      - a composer sheet of 6 columns and 25 rows

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Real printing: a private CUPS server with a PDF queue as the default
 # printer, a worksheet printed through the program's own print path, and the
 # PDF read back with pdftotext. Usage: stampa_reale.sh PROGRAM

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Column additions with the exchange: Form99c guided, Form999c free.
 #include "Banco.h"
 #include "Pitture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic sheet composer: sheet texts, wrapping, and the window.
 #include "Banco.h"
 #include "Pdf.h"

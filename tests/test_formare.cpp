@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four place-the-beads windows, driven as a pupil drives them.
 #include "Banco.h"
 #include "abacus/Disegni.h"

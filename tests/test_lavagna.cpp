@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On the whiteboard: every window scales with its frame and keeps the
 // proportions of its layout; a finger works the rod buttons.
 #include "Banco.h"

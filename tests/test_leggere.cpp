@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight reading windows: digits and words typed for the beads shown.
 #include "Banco.h"
 #include "abacus/FinestraLeggere.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The abacus: the model's rules, and the rod buttons acting on the press.
 #include "PiattaformaProva.h"
 #include "abacus/Disegni.h"

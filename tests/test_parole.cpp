@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Italian number words and the capital-letter key filter.
 #include "words/NumeriInLettere.h"
 #include "words/Risposte.h"

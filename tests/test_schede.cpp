@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The abacus worksheets: eight small abaci, opened beside the exercises.
 #include "Banco.h"
 #include "Pdf.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pupil who presses everything: thousands of random actions from a fixed
 // seed on every exercise window, the worksheets and the composer, with the
 // program's promises checked after each one.

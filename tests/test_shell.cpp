@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start screen, menu, exit and information boxes, window activation, and the
 // feedback every judging window gives.
 #include "Banco.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Subtractions with the borrow (Form99d, Form999d), and additions and
 // subtractions without exchange (Form99c1, Form99d1).
 #include "Banco.h"

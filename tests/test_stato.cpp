@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared state without windows: colours, counter texts, the random source.
 #include "PiattaformaProva.h"
 #include "shell/Colori.h"

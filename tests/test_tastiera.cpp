@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard only, and what a screen reader hears.
 #include "Banco.h"
 #include "abacus/Disegni.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints what a screen reader sees of the running program through AT-SPI:
 one line per element, indented by depth, with its role and its name.
 Run it inside the program's D-Bus session (see albero_accessibile.sh)."""

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The tree a screen reader (Orca, through AT-SPI) sees of Form99a and
 # Form99c in the real program under Xvfb.
 #   tools/albero_accessibile.sh [build folder]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the three yellow faces (32 x 32, 16 colours, XPM) and synthesises the
 six sounds (16-bit PCM mono WAV) into assets/. Run it again after changing it;
 the outputs are committed so that the build needs no Python."""

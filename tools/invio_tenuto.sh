@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Holds Enter for 1.5 s on a wrong answer in the real program under Xvfb and
 # saves a picture of the window afterwards (its "Errati" counter).
 #   tools/invio_tenuto.sh F9999b|Form99b1 OUT.png [build folder]

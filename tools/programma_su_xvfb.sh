@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the tools that drive the real program under Xvfb: starts a
 # private X screen (no window manager, so windows stand at 0,0 at scale 1)
 # and the program on it, presses "Avvio", and stops both on exit.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Real screen captures of one exchange in the real program under Xvfb, about
 # every 0.1 s, put side by side in one strip; and the processor time the
 # program spent during it.

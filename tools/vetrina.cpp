@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the real program like a pupil and saves a picture of a window:
 //   vetrina OUT.png [step...]
 // Steps: clic:NAME (left click on a button), destro:NAME (right press),

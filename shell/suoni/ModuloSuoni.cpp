@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One preloaded QSoundEffect per WAV file: playing never waits for a file,
 // and no effect ever gets a second source (that can stall in Qt 6.4).
 #include "ModuloSuoni.h"
