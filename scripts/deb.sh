@@ -5,7 +5,7 @@
 set -euo pipefail
 radice="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cartella="$radice/build-deb"
-export ORBETTO_PACCHETTI_EXTRA="dpkg-dev ${ORBETTO_PACCHETTI_EXTRA:-}"
+export ORBETTO_PACCHETTI_EXTRA="dpkg-dev file ${ORBETTO_PACCHETTI_EXTRA:-}"
 # dpkg-buildflags comes with dpkg-dev: the packages first.
 "$radice/scripts/prepara.sh" --solo-pacchetti >&2
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all

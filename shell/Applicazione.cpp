@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmapCache>
 #include <QStyleFactory>
 #include <QTranslator>
 
@@ -27,6 +28,12 @@ void preparaApplicazione(QApplication &app)
 {
     app.installEventFilter(new SenzaMenuContestuale(&app));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Fusion caches its button images under names made from the palette,
+    // and every exercise brings a new background colour: measured here, a
+    // bounded cache still grew by 1.3 KB an exercise (clearing it did not
+    // help either). Without the cache memory stays flat over a school day,
+    // and drawing a button afresh costs no visible time.
+    QPixmapCache::setCacheLimit(0);
     // The program decides itself when it ends ("Vuoi uscire dal programma?"),
     // never because a window closed while switching.
     app.setQuitOnLastWindowClosed(false);

@@ -8,7 +8,10 @@
 #include "Piattaforma.h"
 #include "Testi.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+
+#include <algorithm>
 #include <QPushButton>
 
 namespace {
@@ -26,6 +29,15 @@ void scriviContatore(QLabel *contatore, const QString &nome, const QString &test
 {
     contatore->setText(testo);
     contatore->setAccessibleName(nome + QStringLiteral(": ") + testo.trimmed());
+}
+
+// A counter wide enough for " 32767" in its font (a class that leaves the
+// program open all day gets past four digits), within the client area.
+int larghezzaContatore(const QWidget *area, const QFont &font, int x, int larghezza)
+{
+    const int serve = (QFontMetrics(font).horizontalAdvance(TestoConteggio(32767)) + 4) * geo::twipsPerPixel;
+    const int spazio = area->width() * geo::twipsPerPixel - x;
+    return std::max(larghezza, std::min(serve, spazio));
 }
 
 QString suono(Contesto &ctx, const char *nome)
@@ -46,11 +58,15 @@ Riscontro::Riscontro(QWidget *area, const PostiRiscontro &p)
     Label1 = controlli::etichetta(area, QStringLiteral("Label1"), QStringLiteral("Esatti"),
                                   QRect(p.label1.x(), p.label1.y(), 735, 375), didascalia);
     EtichettaEsatti = controlli::etichetta(area, QStringLiteral("EtichettaEsatti"), QStringLiteral("0"),
-                                           QRect(p.etichettaEsatti.x(), p.etichettaEsatti.y(), 975, 615), numero);
+                                           QRect(p.etichettaEsatti.x(), p.etichettaEsatti.y(),
+                                                 larghezzaContatore(area, numero, p.etichettaEsatti.x(), 975), 615),
+                                           numero);
     Label2 = controlli::etichetta(area, QStringLiteral("Label2"), QStringLiteral("Errati"),
                                   QRect(p.label2.x(), p.label2.y(), 735, 495), didascalia);
     EtichettaErrati = controlli::etichetta(area, QStringLiteral("EtichettaErrati"), QStringLiteral("0"),
-                                           QRect(p.etichettaErrati.x(), p.etichettaErrati.y(), 855, 615), numero);
+                                           QRect(p.etichettaErrati.x(), p.etichettaErrati.y(),
+                                                 larghezzaContatore(area, numero, p.etichettaErrati.x(), 855), 615),
+                                           numero);
     EtichettaEsatti->setWordWrap(false);
     EtichettaErrati->setWordWrap(false);
     azzeraEtichette();

@@ -7,7 +7,11 @@
 #include "shell/Applicazione.h"
 #include "shell/Colori.h"
 
+#include <QFile>
 #include <QMenuBar>
+#include <QPixmapCache>
+
+#include <unistd.h>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -33,6 +37,16 @@ void forma(Banco &b, int n)
 bool abilitato(Banco &b, const char *nome)
 {
     return b.trova<QWidget>(QString::fromLatin1(nome))->isEnabled();
+}
+
+// Resident memory of the process, in kilobytes.
+long residente()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> campi = statm.readAll().split(' ');
+    return campi.size() > 1 ? campi[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
 }
 
 } // namespace
@@ -282,6 +296,55 @@ private slots:
             for (QAction *a : b.principale()->findChild<QMenuBar *>()->actions())
                 trovate.append(a->text());
             QCOMPARE(trovate, voci);
+        }
+    }
+
+    // A window left open all day: every exercise brings a new background
+    // colour, and what the style caches per colour must stay bounded.
+    void tremilaEserciziInUnaFinestra()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command6"));
+        FinestraFormare *f = formare(b);
+        QCOMPARE(QPixmapCache::cacheLimit(), 0);
+        const auto esercizi = [f](int n) {
+            for (int i = 0; i < n; ++i) {
+                f->NuovoNumero();
+                f->centralWidget()->repaint();
+                QApplication::processEvents();
+            }
+        };
+        esercizi(300);
+        const long prima = residente();
+        esercizi(3000);
+        const long crescita = residente() - prima;
+        // Before the cache was off: about 3,700 KB more.
+        QVERIFY2(crescita < 1024, qPrintable(QStringLiteral("%1 KB more").arg(crescita)));
+    }
+
+    // A day of answers: the counters show every count up to 32,767 whole.
+    void contatoriACinqueCifre_data()
+    {
+        QTest::addColumn<QString>("bottone");
+        QTest::newRow("Form99a") << "Command6";
+        QTest::newRow("Form99c") << "Command20";
+        QTest::newRow("Form999c") << "Command4";
+        QTest::newRow("F9999b") << "Command11";
+    }
+    void contatoriACinqueCifre()
+    {
+        QFETCH(QString, bottone);
+        Banco b;
+        FinestraProgramma *f = b.apri(bottone);
+        b.ctx.ContaErrati = 32766;
+        b.ctx.ContaEsatti = 32766;
+        SegnalaErrato(b.ctx, qobject_cast<FinestraEsercizio *>(f)->riscontro());
+        SegnalaEsatto(b.ctx, qobject_cast<FinestraEsercizio *>(f)->riscontro());
+        for (const char *nome : {"EtichettaErrati", "EtichettaEsatti"}) {
+            auto *l = b.trova<QLabel>(QString::fromLatin1(nome));
+            QCOMPARE(l->text(), QStringLiteral(" 32767"));
+            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width(), nome);
+            QVERIFY(f->area()->rect().contains(l->geometry()));
         }
     }
 };
