@@ -196,7 +196,7 @@ bool FinestraLeggere::esatta(const QString &testo) const
     case G::Lettere:
         break;
     }
-    return RispostaInLettere(testo) == NumeroInLettere(n);
+    return ParoleUguali(RispostaInLettere(testo), n);
 }
 
 void FinestraLeggere::giudica()

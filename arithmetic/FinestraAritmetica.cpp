@@ -68,7 +68,17 @@ void FinestraAritmetica::carica()
     vista->SvuotaOrbetto();
     if (const qint16 massimo = massimoAlCaricamento())
         ctx.NumeroMassimo = massimo;
+    nuovaOperazione();
+}
+
+void FinestraAritmetica::nuovaOperazione()
+{
     NuovoNumero();
+    for (Posto p : vista->modello().aste())
+        if (QWidget *b = vista->bottone(p); b && b->isEnabled()) {
+            b->setFocus();
+            return;
+        }
 }
 
 void FinestraAritmetica::closeEvent(QCloseEvent *evento)
@@ -305,11 +315,11 @@ void FinestraAritmetica::giudica()
     }
     SegnalaEsatto(ctx, riscontro());
     if (avanzamento->dopoEsatto())
-        NuovoNumero();
+        nuovaOperazione();
 }
 
 void FinestraAritmetica::BottoneAvanti_Click()
 {
     avanzamento->avantiPremuto();
-    NuovoNumero();
+    nuovaOperazione();
 }

@@ -44,6 +44,9 @@ public:
 
     void carica() override;
     virtual void NuovoNumero() = 0;
+    // NuovoNumero, then the focus on the first rod button: the pupil starts
+    // with the beads (Cambio there would count an error at the first Enter).
+    void nuovaOperazione();
 
     const VistaOrbetto &orbetto() const { return *vista; }
     bool animazioneInCorso() const { return animazione; }

@@ -92,9 +92,25 @@ QColor ColoreSfondoMenu(Contesto &ctx)
     return coloreTavolozza(indiceSfondoMenu(ctx.Casuale()));
 }
 
+double luminanzaRelativa(const QColor &c)
+{
+    auto lineare = [](int v) {
+        const double x = v / 255.0;
+        return x <= 0.04045 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lineare(c.red()) + 0.7152 * lineare(c.green()) + 0.0722 * lineare(c.blue());
+}
+
+double contrasto(const QColor &a, const QColor &b)
+{
+    const double la = luminanzaRelativa(a), lb = luminanzaRelativa(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 QColor coloreTestoSu(const QColor &sfondo)
 {
-    // Perceived brightness (ITU-R BT.601 weights).
-    const int luce = (299 * sfondo.red() + 587 * sfondo.green() + 114 * sfondo.blue()) / 1000;
-    return luce < 128 ? QColor(Qt::white) : QColor(Qt::black);
+    // Whichever of the two gives the larger contrast ratio: on white on
+    // green (0,192,0) a brightness rule gave 2.5:1 where black gives 8.5:1.
+    const QColor nero(Qt::black), bianco(Qt::white);
+    return contrasto(sfondo, nero) >= contrasto(sfondo, bianco) ? nero : bianco;
 }

@@ -25,5 +25,8 @@ QColor coloreTavolozza(int c);
 int indiceSfondoMenu(double casuale);
 QColor ColoreSfondoMenu(Contesto &ctx);
 
-// Black or white, whichever reads better on the given background.
+// Black or white, whichever has the larger contrast ratio on the background.
 QColor coloreTestoSu(const QColor &sfondo);
+
+// The contrast ratio of two colours, 1 to 21, by relative luminance (sRGB).
+double contrasto(const QColor &a, const QColor &b);

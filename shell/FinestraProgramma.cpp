@@ -139,6 +139,11 @@ void FinestraProgramma::chiudi()
     close();
 }
 
+void FinestraProgramma::tabPerColonne()
+{
+    tastiera->ordinaPerColonne();
+}
+
 void FinestraProgramma::impostaSfondo(const QColor &colore)
 {
     // The frame around the client area too: the spare band of a scaled

@@ -50,6 +50,8 @@ protected:
 
     // A top-level menu-bar item without submenu.
     QAction *voceMenu(const QString &nome, const QString &testo);
+    // Tab goes down each column of controls, left column first.
+    void tabPerColonne();
 
     void closeEvent(QCloseEvent *evento) override;
     bool event(QEvent *evento) override;

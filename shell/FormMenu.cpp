@@ -58,6 +58,7 @@ constexpr Sezione sezioni[] = {
 FormMenu::FormMenu(Contesto &c) : FinestraProgramma(c, QStringLiteral("FormMenu"), 10545, 7830, Ruolo::Principale)
 {
     setWindowTitle(QStringLiteral("Orbetto"));
+    tabPerColonne();
     const QFont fontBottoni = geo::carattere(QStringLiteral("Arial"), 9.75, true);
     const QFont fontSezioni = geo::carattere(QStringLiteral("MS Sans Serif"), 9.75, true);
     for (const Sezione &s : sezioni)

@@ -64,9 +64,11 @@ bool Navigatore::ConfermaUscita(QWidget *genitore)
 void Navigatore::MostraInformazioni(QWidget *genitore)
 {
     const QString crlf = QStringLiteral("\r\n");
-    const QString testo = QStringLiteral("Progetto Orbetto  ") + crlf + QLatin1Char(' ') + QString(23, QLatin1Char('-'))
-                          + QLatin1Char(' ') + crlf + QStringLiteral("https://orbetto.example.org") + crlf
-                          + QStringLiteral("mail: orbetto@example.org");
+    // Name, version and licence: no address that does not exist.
+    const QString testo = QStringLiteral("Orbetto - Uso dell'orbetto, versione " ORBETTO_VERSIONE "  ") + crlf
+                          + QLatin1Char(' ') + QString(23, QLatin1Char('-')) + QLatin1Char(' ') + crlf
+                          + QStringLiteral("Licenza: GNU GPL versione 3 o successiva") + crlf
+                          + QStringLiteral("Software libero, senza alcuna garanzia.");
     ctx.piattaforma.informa(genitore, testi::titoloBox, testo);
 }
 

@@ -142,6 +142,9 @@ bool Avanzamento::dopoEsatto()
     if (BottoneAvanti->isHidden())
         return true;
     BottoneAvanti->setEnabled(true);
+    // Before the confirming control goes grey: its focus would fall on the
+    // next control ("Ricomincia"), where one Enter wipes the finished work.
+    BottoneAvanti->setFocus();
     conferma->setEnabled(false);
     return false;
 }
@@ -149,5 +152,7 @@ bool Avanzamento::dopoEsatto()
 void Avanzamento::avantiPremuto()
 {
     conferma->setEnabled(true);
+    if (BottoneAvanti->hasFocus())
+        conferma->setFocus();
     BottoneAvanti->setEnabled(false);
 }

@@ -93,9 +93,12 @@ void Tastiera::ordinaTab()
             if (qobject_cast<QAbstractButton *>(w) && !w->property(tastiPropri).toBool())
                 w->installEventFilter(preme);
         }
-    // Rows of half a bead's height: what stands side by side reads left to right.
+    // Rows of half a bead's height: what stands side by side reads left to
+    // right. Columns are a twentieth of the width, whatever the scale.
     const auto chiave = [this](QWidget *w) {
         const QPoint p = w->mapTo(area, QPoint(0, 0));
+        if (perColonne)
+            return std::pair(p.x() * 20 / std::max(1, area->width()), p.y());
         return std::pair(p.y() / 20, p.x());
     };
     std::stable_sort(controlli.begin(), controlli.end(), [&](QWidget *a, QWidget *b) { return chiave(a) < chiave(b); });

@@ -16,8 +16,10 @@ class Tastiera : public QObject
 public:
     explicit Tastiera(QWidget *area);
 
-    // Tab order of the area's controls: top to bottom, left to right.
+    // Tab order of the area's controls: top to bottom, left to right; with
+    // perColonne, down each column, left column first (the menu's layout).
     void ordinaTab();
+    void ordinaPerColonne() { perColonne = true; }
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
@@ -30,6 +32,7 @@ private:
     QWidget *anello;
     QObject *preme;
     QPointer<QWidget> seguito;
+    bool perColonne = false;
 };
 
 // Set to true on a button that handles Enter itself.

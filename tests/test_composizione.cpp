@@ -242,7 +242,7 @@ private slots:
         Banco b;
         FormStampa *c = composer(b, qPrintable(bottone), qPrintable(voce));
         QVERIFY(c);
-        QCOMPARE(c->windowTitle(), QStringLiteral("Common Dialogs Example"));
+        QCOMPARE(c->windowTitle(), QStringLiteral("Schede di addizioni e sottrazioni"));
         QVERIFY(c->foglio().scheda.contains(titolo));
         QCOMPARE(celle(c->foglio().scheda, true).size(), 10); // 5 rows of 2
         QVERIFY(c->findChild<QPlainTextEdit *>(QStringLiteral("txtCD"))->toPlainText().contains(titolo));

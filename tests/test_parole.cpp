@@ -18,7 +18,7 @@ private slots:
         QTest::addColumn<QString>("parole");
         const std::pair<int, const char *> casi[] = {
             {0, "ZERO"}, {1, "UNO"}, {9, "NOVE"}, {10, "DIECI"}, {11, "UNDICI"}, {14, "QUATTORDICI"},
-            {17, "DICIASSETTE"}, {19, "DICIANNOVE"}, {20, "VENTI"}, {21, "VENTUNO"}, {23, "VENTITRE"},
+            {17, "DICIASSETTE"}, {19, "DICIANNOVE"}, {20, "VENTI"}, {21, "VENTUNO"}, {23, "VENTITRÉ"}, {3, "TRE"}, {13, "TREDICI"}, {103, "CENTOTRÉ"}, {1003, "MILLETRÉ"}, {23000, "VENTITREMILA"}, {23023, "VENTITREMILAVENTITRÉ"}, {30, "TRENTA"},
             {28, "VENTOTTO"}, {31, "TRENTUNO"}, {38, "TRENTOTTO"}, {40, "QUARANTA"}, {91, "NOVANTUNO"},
             {98, "NOVANTOTTO"}, {99, "NOVANTANOVE"}, {100, "CENTO"}, {101, "CENTOUNO"}, {108, "CENTOOTTO"},
             {111, "CENTOUNDICI"}, {121, "CENTOVENTUNO"}, {180, "CENTOOTTANTA"}, {200, "DUECENTO"},
@@ -29,7 +29,7 @@ private slots:
             {28008, "VENTOTTOMILAOTTO"}, {32767, "TRENTADUEMILASETTECENTOSESSANTASETTE"},
         };
         for (const auto &[n, p] : casi)
-            QTest::newRow(qPrintable(QString::number(n))) << n << QString::fromLatin1(p);
+            QTest::newRow(qPrintable(QString::number(n))) << n << QString::fromUtf8(p);
     }
     void parole()
     {
@@ -40,7 +40,7 @@ private slots:
 
     void ogniNumeroSoloLettere()
     {
-        static const QRegularExpression soloLettere(QStringLiteral("^[A-Z]+$"));
+        static const QRegularExpression soloLettere(QStringLiteral("^[A-Z]+\u00C9?$"));
         static const QRegularExpression tensPieno(QStringLiteral("(NTA|NTI)(UNO|OTTO)"));
         for (int n = 0; n <= 32767; ++n) {
             const QString p = NumeroInLettere(n);
@@ -51,6 +51,30 @@ private slots:
             // A tens word always drops its vowel before UNO and OTTO.
             QVERIFY2(!tensPieno.match(p).hasMatch(), qPrintable(p));
         }
+    }
+
+    // Every number is accepted with and without the accent of -TRÉ, the
+    // accent appears exactly on the compounds ending in TRE, and the elided
+    // CENTO forms are right beside the full ones.
+    void varianti()
+    {
+        const QChar e = QChar(0xC9);
+        for (int n = 0; n <= 32767; ++n) {
+            const QString p = NumeroInLettere(n);
+            QString senza = p;
+            senza.replace(e, QLatin1Char('E'));
+            QVERIFY2(ParoleUguali(p, n) && ParoleUguali(senza, n), qPrintable(p));
+            QCOMPARE(p.endsWith(e), senza.endsWith(QLatin1String("TRE")) && n > 20);
+            QVERIFY2(!p.chopped(1).contains(e), qPrintable(p));
+            if (n > 0)
+                QVERIFY(!ParoleUguali(p, n - 1));
+        }
+        const std::pair<int, const char *> elise[] = {{108, "CENTOTTO"}, {180, "CENTOTTANTA"}, {188, "CENTOTTANTOTTO"}, {1108, "MILLECENTOTTO"}, {5183, "CINQUEMILACENTOTTANTATRÉ"}, {5183, "CINQUEMILACENTOOTTANTATRE"}};
+        for (const auto &[n, p] : elise)
+            QVERIFY2(ParoleUguali(QString::fromUtf8(p), n), p);
+        const std::pair<int, const char *> sbagliate[] = {{23, "VENTITRÈ"}, {23000, "VENTITRÉMILA"}, {3, "TRÉ"}, {103, "CENTRE"}, {180, "CENTOTANTA"}};
+        for (const auto &[n, p] : sbagliate)
+            QVERIFY2(!ParoleUguali(QString::fromUtf8(p), n), p);
     }
 
     void fuoriIntervalloVuoto()
@@ -67,7 +91,13 @@ private slots:
         QCOMPARE(LetteraMaiuscola('1'), int('1'));
         QCOMPARE(LetteraMaiuscola(' '), int(' '));
         QCOMPARE(LetteraMaiuscola(8), 8);       // backspace
-        QCOMPARE(LetteraMaiuscola(0xE0), 0xE0); // à stays as typed
+        // The Italian accented vowels, and nothing else beyond z.
+        const std::pair<int, int> accentate[] = {{0xE0, 0xC0}, {0xE8, 0xC8}, {0xE9, 0xC9}, {0xEC, 0xCC}, {0xF2, 0xD2}, {0xF9, 0xD9}};
+        for (const auto &[minuscola, maiuscola] : accentate)
+            QCOMPARE(LetteraMaiuscola(minuscola), maiuscola);
+        QCOMPARE(LetteraMaiuscola(0xC9), 0xC9);
+        QCOMPARE(LetteraMaiuscola(0xF7), 0xF7); // ÷
+        QCOMPARE(LetteraMaiuscola(0xE1), 0xE1); // á is no Italian letter
         QCOMPARE(LetteraMaiuscola('{'), int('{'));
         QCOMPARE(LetteraMaiuscola('`'), int('`'));
     }

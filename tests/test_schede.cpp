@@ -65,9 +65,12 @@ private slots:
         b.piattaforma.risposte = {true};
         b.menu(QStringLiteral("mnustampa"), s);
         QCOMPARE(b.piattaforma.pagineFinestra.size(), 1);
-        QCOMPARE(b.piattaforma.box.size(), 1);
+        QCOMPARE(b.piattaforma.box.size(), 2);
         QCOMPARE(b.piattaforma.box.first().titolo, QStringLiteral("Utilizzo dell'orbetto"));
         QVERIFY(b.piattaforma.box.first().testo.contains(QStringLiteral("nessuna stampante")));
+        // The save is confirmed with the file's place.
+        QVERIFY(b.piattaforma.box.last().testo.contains(QStringLiteral("salvata")));
+        QVERIFY(b.piattaforma.box.last().testo.contains(b.piattaforma.fileScelto));
         QCOMPARE(b.piattaforma.nomiProposti, QStringList(QStringLiteral("scheda-") + nome.mid(6) + QStringLiteral("-2026-12-08.pdf")));
         const LetturaPdf pdf = leggiPdf(b.piattaforma.fileScelto);
         if (!pdf.letto)

@@ -155,7 +155,9 @@ private slots:
         QCOMPARE(righe.size(), 4);
         QVERIFY(righe[0].endsWith(QStringLiteral("  ")));
         QCOMPARE(righe[1], QLatin1Char(' ') + QString(23, QLatin1Char('-')) + QLatin1Char(' '));
-        QVERIFY(righe[3].startsWith(QStringLiteral("mail: ")));
+        QVERIFY(righe[0].startsWith(QStringLiteral("Orbetto")) && righe[0].contains(QStringLiteral(ORBETTO_VERSIONE_PROVA)));
+        QVERIFY(righe[2].contains(QStringLiteral("GPL")));
+        QVERIFY(!b.piattaforma.box[0].testo.contains(QStringLiteral("example")));
     }
 
     void attivazioneSoloTraFinestreDelProgramma()

@@ -74,6 +74,21 @@ private slots:
         QCOMPARE(coloreTestoSu(QColor(255, 255, 0)), QColor(Qt::black));
         QCOMPARE(coloreTestoSu(QColor(0, 128, 0)), QColor(Qt::white));
         QCOMPARE(coloreTestoSu(QColor(224, 224, 224)), QColor(Qt::black));
+        // Where the brightness rule chose white at 2.5:1 and 3.1:1.
+        QCOMPARE(coloreTestoSu(QColor(0, 192, 0)), QColor(Qt::black));
+        QCOMPARE(coloreTestoSu(QColor(255, 0, 255)), QColor(Qt::black));
+        QCOMPARE(qRound(contrasto(Qt::black, Qt::white)), 21);
+        QCOMPARE(qRound(contrasto(QColor(0, 192, 0), Qt::black) * 10), 85);
+
+        // Every background the tables can give reaches AA (4.5:1) with its text.
+        QList<QColor> sfondi;
+        for (TabellaColori t : {TabellaColori::Condivisa, TabellaColori::Decine, TabellaColori::Unita})
+            for (int k = 1; k <= 18; ++k)
+                sfondi << rigaTabellaColori(t, k);
+        for (int c = 0; c < 16; ++c)
+            sfondi << coloreTavolozza(c);
+        for (const QColor &s : sfondi)
+            QVERIFY2(contrasto(s, coloreTestoSu(s)) >= 4.5, qPrintable(s.name()));
     }
 
     void testoConteggio()

@@ -96,6 +96,8 @@ private slots:
         Banco b;
         apriAttiva(b, "Command20", {0.0, valore(15 - 10, 89), valore(8 - 5, 15 - 10)}, false);
         QCOMPARE(b.ctx.PrimoAddendo, qint16(8));
+        // The operation starts on the first rod button, never on Cambio.
+        QCOMPARE(fuoco()->objectName(), QStringLiteral("Bot_da"));
         QVERIFY(tabFino(QStringLiteral("Bot_u")));
         for (int i = 0; i < 15; ++i)
             tasto(Qt::Key_Plus);
@@ -110,6 +112,50 @@ private slots:
         QTest::keyClicks(fuoco(), QStringLiteral("15"));
         QTest::keyClick(fuoco(), Qt::Key_Return);
         QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+    }
+
+    // When the window waits, a right result leaves the focus on "avanti"
+    // (not on "Ricomincia"), and "avanti" brings it back to the rods.
+    void esattoPortaAdAvanti()
+    {
+        Banco b;
+        apriAttiva(b, "Command8", {0.0, 0.45, 0.75, 0.5, 0.5}, true);
+        auto *f = qobject_cast<FinestraAritmetica *>(b.principale());
+        QCOMPARE(fuoco()->objectName(), QStringLiteral("Bot_da"));
+        const qint16 somma = b.ctx.Somma;
+        auto *testo = b.trova<QLineEdit>(QStringLiteral("Text1"));
+        for (Posto p : {Posto::da, Posto::u})
+            for (int i = 0; i < (p == Posto::da ? b.ctx.PrimoAddendo / 10 : b.ctx.PrimoAddendo % 10); ++i)
+                QTest::keyClick(f->orbetto().bottone(p), Qt::Key_Plus);
+        for (Posto p : {Posto::da, Posto::u})
+            for (int i = 0; i < (p == Posto::da ? b.ctx.SecondoAddendo / 10 : b.ctx.SecondoAddendo % 10); ++i)
+                QTest::keyClick(f->orbetto().bottone(p), Qt::Key_Plus);
+        QVERIFY(testo->isVisible());
+        QTest::keyClicks(testo, QString::number(somma));
+        QTest::keyClick(testo, Qt::Key_Return);
+        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(fuoco()->objectName(), QStringLiteral("BottoneAvanti"));
+        tasto(Qt::Key_Return);
+        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(fuoco()->objectName(), QStringLiteral("Bot_da"));
+    }
+
+    // The menu's Tab goes down each column, left column first.
+    void menuPerColonne()
+    {
+        Banco b;
+        b.finoAlMenu();
+        QApplication::setActiveWindow(b.principale());
+        QVERIFY(tabFino(QStringLiteral("Command14")));
+        QStringList giro;
+        for (int i = 0; i < 20; ++i) {
+            giro << fuoco()->objectName();
+            QTest::keyClick(fuoco(), Qt::Key_Tab);
+        }
+        QCOMPARE(giro.mid(0, 8), QStringList({"Command14", "Command15", "Command16", "Command6", "Command5",
+                                               "Command35", "Command8", "Command20"}));
+        QCOMPARE(giro.mid(15), QStringList({"Command13", "Command12", "Command11", "Option1(1)", "Command1"}));
+        QCOMPARE(fuoco()->objectName(), QStringLiteral("Command14")); // a whole round (one stop for the options)
     }
 
     void form99b1RispostaDaTastiera()

@@ -64,10 +64,44 @@ QString NumeroInLettere(int numero)
     }
     if (unita > 0)
         appendiGruppo(testo, unita);
-    return testo.isEmpty() ? QStringLiteral("ZERO") : testo;
+    if (testo.isEmpty())
+        return QStringLiteral("ZERO");
+    // VENTITRÉ, CENTOTRÉ, MILLETRÉ: a compound ending in TRE takes the accent;
+    // TRE alone and TRE inside a word (TRENTA, VENTITREMILA) do not.
+    if (numero > 3 && testo.endsWith(QLatin1String("TRE")))
+        testo.back() = QChar(0xC9); // É
+    return testo;
+}
+
+QString ParoleSenzaVarianti(const QString &parole)
+{
+    QString t = parole;
+    if (t.endsWith(QStringView(u"TR\u00C9")))
+        t.back() = QLatin1Char('E');
+    // The dictionary elides CENTO before OTTO and OTTANTA; CENTOTT never
+    // occurs otherwise (CENTOTRE, CENTOTRENTA have TR).
+    t.replace(QLatin1String("CENTOTT"), QLatin1String("CENTOOTT"));
+    return t;
+}
+
+bool ParoleUguali(const QString &risposta, int numero)
+{
+    const QString parole = NumeroInLettere(numero);
+    // TRÉ alone is no spelling of 3.
+    if (risposta.endsWith(QChar(0xC9)) && !parole.endsWith(QChar(0xC9)))
+        return false;
+    return ParoleSenzaVarianti(risposta) == ParoleSenzaVarianti(parole);
 }
 
 int LetteraMaiuscola(int codice)
 {
-    return codice >= 97 && codice <= 122 ? codice - 32 : codice;
+    if (codice >= 97 && codice <= 122)
+        return codice - 32;
+    // à è é ì ò ù, as an Italian keyboard types them, to À È É Ì Ò Ù.
+    switch (codice) {
+    case 0xE0: case 0xE8: case 0xE9: case 0xEC: case 0xF2: case 0xF9:
+        return codice - 32;
+    default:
+        return codice;
+    }
 }

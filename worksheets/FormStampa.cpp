@@ -57,7 +57,7 @@ QButtonGroup *gruppo(QWidget *genitore, const QString &cornice, const QString &t
 FormStampa::FormStampa(Contesto &c)
     : FinestraProgramma(c, QStringLiteral("formStampa"), 9480, 6795, Ruolo::Affiancata)
 {
-    setWindowTitle(QStringLiteral("Common Dialogs Example"));
+    setWindowTitle(QStringLiteral("Schede di addizioni e sottrazioni"));
     impostaSfondo(QColor(236, 240, 248));
     QWidget *a = area();
     txtCD = casella(a, QStringLiteral("txtCD"), QRect(120, 120, 5520, 3480));

@@ -17,7 +17,10 @@ void salvaPdf(Contesto &ctx, QWidget *finestra, const QString &cosa, const std::
     const QString file = ctx.piattaforma.fileDaSalvare(finestra, nomePdf(ctx, cosa));
     if (file.isEmpty())
         return;
-    if (!scrivi(file))
+    // Either way the teacher is told: where the sheet is, or that it is not.
+    if (scrivi(file))
+        ctx.piattaforma.informa(finestra, testi::titoloBox, QStringLiteral("La scheda è stata salvata nel file:\r\n") + file);
+    else
         ctx.piattaforma.informa(finestra, testi::titoloBox,
                                 QStringLiteral("Non è stato possibile salvare il file PDF:\r\n") + file);
 }

@@ -15,7 +15,7 @@ namespace fogli {
 QString nomePdf(Contesto &ctx, const QString &cosa);
 
 // Asks where to save, then writes the file with scrivi; says so when the
-// file could not be written.
+// file could not be written, and where it is when it could.
 void salvaPdf(Contesto &ctx, QWidget *finestra, const QString &cosa, const std::function<bool(const QString &)> &scrivi);
 
 // "Stampa": on the printer; with none set up, a box says so and offers the
