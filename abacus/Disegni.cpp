@@ -131,8 +131,9 @@ bool BottoneAsta::event(QEvent *evento)
 
 void BottoneAsta::mousePressEvent(QMouseEvent *evento)
 {
-    // A press the system made from a finger waits to see how long it lasts.
-    if (evento->source() != Qt::MouseEventNotSynthesized && evento->button() == Qt::LeftButton) {
+    // A left press waits to see how long it lasts, whether a finger or a
+    // mouse made it: whiteboards that send mouse events have no right button.
+    if (evento->button() == Qt::LeftButton) {
         toccoInizia();
         evento->accept();
         return;

@@ -45,10 +45,10 @@ private:
     QPoint estremoA, estremoB;
 };
 
-// A rod button: it acts on the mouse press itself, with the identity of the
-// mouse button (left adds a bead, the others take one away). A finger has
-// no other button: a tap is a left press, a touch held half a second is the
-// other button, with a ring filling round the caption while it is held.
+// A rod button: the right (or middle) mouse button takes a bead away on its
+// press. A left press or a finger adds one when it lifts within half a
+// second; held half a second it takes one away instead, with a ring filling
+// round the caption while it is held.
 class BottoneAsta : public QPushButton
 {
     Q_OBJECT

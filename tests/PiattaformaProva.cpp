@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PiattaformaProva.h"
 
+#include "abacus/Disegni.h"
+
 #include "shell/PiattaformaQt.h"
 
 #include <QFileInfo>
 #include <QPrinter>
 #include <QWidget>
+
+bool PiattaformaProva::premutoAdesso(QObject *proprietario)
+{
+    const auto *b = qobject_cast<BottoneAsta *>(proprietario);
+    return b && b->tocco();
+}
 
 void PiattaformaProva::stampaFinestra(QWidget *area)
 {

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 #include <random>
 
 // The platform of the tests: scripted random values and answers, a fake
@@ -83,11 +84,27 @@ public:
     void beep() override { ++beep_; }
     void dopo(double secondi, QObject *proprietario, std::function<void()> passo) override
     {
+        // A test's click takes no time: without passiManuali the half second
+        // of a held rod button passes only at tieniPremuto().
+        if (!passiManuali && premutoAdesso(proprietario)) {
+            tenute.append({secondi, proprietario, std::move(passo)});
+            return;
+        }
         pause.append(secondi);
         inAttesa.append({secondi, proprietario, std::move(passo)});
         if (!passiManuali)
             eseguiPasso();
     }
+    // The half second of the rod buttons held now: each takes its bead off.
+    void tieniPremuto()
+    {
+        const QList<Passo> ora = std::exchange(tenute, {});
+        for (const Passo &p : ora)
+            if (p.proprietario)
+                p.azione();
+    }
+    QList<Passo> tenute;
+    static bool premutoAdesso(QObject *proprietario);
     // Runs the oldest waiting step, as its timer would; false when none is
     // left. A step whose owner is gone is dropped, as Qt drops its timer.
     bool eseguiPasso()

@@ -44,7 +44,7 @@ void premi(Banco &b, const char *bottone, int volte, Qt::MouseButton tasto = Qt:
     auto *w = b.trova<BottoneAsta>(QString::fromLatin1(bottone));
     QVERIFY(w);
     for (int i = 0; i < volte; ++i)
-        QTest::mousePress(w, tasto);
+        QTest::mouseClick(w, tasto);
 }
 
 int conteggio(FinestraAritmetica *f, Posto p)
@@ -252,7 +252,7 @@ private slots:
         auto *u = b.trova<BottoneAsta>(QStringLiteral("Bot_u"));
         b.piattaforma.durantePausa = [&] {
             QVERIFY(f->animazioneInCorso());
-            QTest::mousePress(u, Qt::LeftButton);
+            QTest::mouseClick(u, Qt::LeftButton);
             QTest::mousePress(u, Qt::RightButton);
             b.clic(QStringLiteral("Bot_ricomincia"));
             b.clic(QStringLiteral("BottoneCambio"));

@@ -30,7 +30,7 @@ void forma(Banco &b, int n)
     for (const auto &[nome, cifra] : aste) {
         auto *bottone = b.trova<BottoneAsta>(QString::fromLatin1(nome));
         for (int i = 0; bottone && i < cifra; ++i)
-            QTest::mousePress(bottone, Qt::LeftButton);
+            QTest::mouseClick(bottone, Qt::LeftButton);
     }
 }
 

@@ -374,7 +374,7 @@ private slots:
         QCOMPARE(b.testo(QStringLiteral("EtichettaErrati")), QStringLiteral("0"));
         auto *u = b.trova<QPushButton>(QStringLiteral("Bot_u"));
         const int prima = f->orbetto().ValoreOrbetto();
-        QTest::mousePress(u, Qt::LeftButton);
+        QTest::mouseClick(u, Qt::LeftButton);
         QCOMPARE(f->orbetto().ValoreOrbetto(), prima); // the "u" button is inert
     }
 };

@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(m.ValoreOrbetto(), 49); // 3 tens and 19 units
     }
 
-    void bottoniAstaAgisconoAllaPressione()
+    void bottoniAstaPressioneETenuta()
     {
         QWidget area;
         area.resize(800, 600);
@@ -134,17 +134,30 @@ private slots:
         QWidget *da = area.findChild<BottoneAsta *>(QStringLiteral("Bot_da"));
         QVERIFY(u && da);
 
-        // The press alone counts, before any release.
+        // A left press adds when it lifts; held half a second it takes one
+        // off instead, and lifting it then adds nothing.
         QTest::mousePress(u, Qt::LeftButton);
+        QCOMPARE(vista.conteggio(Posto::u), qint16(0));
+        QTest::mouseRelease(u, Qt::LeftButton);
+        QCOMPARE(vista.conteggio(Posto::u), qint16(1));
+        QTest::mouseClick(u, Qt::LeftButton);
+        QTest::mousePress(u, Qt::LeftButton);
+        QVERIFY(static_cast<BottoneAsta *>(u)->isDown()); // the ring shows while held
+        piattaforma.tieniPremuto();
         QCOMPARE(vista.conteggio(Posto::u), qint16(1));
         QTest::mouseRelease(u, Qt::LeftButton);
         QCOMPARE(vista.conteggio(Posto::u), qint16(1));
+        // The right button still acts on its press.
+        QTest::mousePress(u, Qt::RightButton);
+        QCOMPARE(vista.conteggio(Posto::u), qint16(0));
+        QTest::mouseRelease(u, Qt::RightButton);
+        QTest::mouseClick(u, Qt::LeftButton);
 
         for (int i = 0; i < 12; ++i)
             QTest::mouseClick(u, Qt::LeftButton);
         QCOMPARE(vista.conteggio(Posto::u), qint16(9));
         QCOMPARE(mostrate(area, "u"), 9);
-        QCOMPARE(cambi, 9); // presses on a full rod change nothing
+        QCOMPARE(cambi, 13); // 5 above, 8 here: presses on a full rod change nothing
 
         QTest::mouseClick(u, Qt::RightButton);
         QTest::mouseClick(u, Qt::MiddleButton);

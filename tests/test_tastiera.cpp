@@ -194,7 +194,7 @@ private slots:
         QWidget *u = b.trova<QWidget>(QStringLiteral("Bot_u"));
         QCOMPARE(nomeAccessibile(u), QStringLiteral("unità: 0 palline"));
         QCOMPARE(nomeAccessibile(b.trova<QWidget>(QStringLiteral("FiloOrbetto(1)"))), QStringLiteral("unità: 0 palline"));
-        QTest::mousePress(u, Qt::LeftButton);
+        QTest::mouseClick(u, Qt::LeftButton);
         QCOMPARE(nomeAccessibile(u), QStringLiteral("unità: 1 pallina"));
         QCOMPARE(nomeAccessibile(b.trova<QWidget>(QStringLiteral("FiloOrbetto(1)"))), QStringLiteral("unità: 1 pallina"));
         QCOMPARE(nomeAccessibile(b.trova<QWidget>(QStringLiteral("ComandoIconaSi"))), QStringLiteral("risposta esatta"));
