@@ -167,6 +167,7 @@ private slots:
         // A double click: the second press arrives as a double-click event.
         QTest::mouseClick(da, Qt::LeftButton);
         QTest::mouseDClick(da, Qt::LeftButton);
+        QTest::mouseRelease(da, Qt::LeftButton); // QTest sends the double click alone
         QCOMPARE(vista.conteggio(Posto::da), qint16(2));
 
         for (int i = 0; i < 3; ++i)
