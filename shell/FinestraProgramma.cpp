@@ -68,9 +68,10 @@ void FinestraProgramma::mostra()
         return barra->hasHeightForWidth() ? barra->heightForWidth(larghezza) : barra->sizeHint().height();
     };
     double s = ctx.scala;
+    QRect libero;
     if (const QScreen *schermo = screen()) {
         // Room for the frame and the title bar a window manager adds.
-        const QRect libero = schermo->availableGeometry().adjusted(0, 0, -16, -40);
+        libero = schermo->availableGeometry().adjusted(0, 0, -16, -40);
         const double entra = std::min(double(libero.width()) / base.width(),
                                       double(libero.height() - altezzaMenu(base.width())) / base.height());
         s = std::clamp(std::min(s, entra), scalaMinima, std::max(s, scalaMinima));
@@ -78,6 +79,11 @@ void FinestraProgramma::mostra()
     tastiera->ordinaTab();
     const int larghezza = int(std::lround(base.width() * s));
     resize(larghezza, int(std::lround(base.height() * s)) + altezzaMenu(larghezza));
+    // Centred on the screen, frame and title bar included (8 and 40 pixels
+    // set aside above), not where the window system would drop it.
+    if (libero.isValid())
+        move(libero.left() + std::max(0, (libero.width() - width()) / 2) + 8,
+             libero.top() + std::max(0, (libero.height() - height()) / 2) + 32);
     if (ctx.schermoIntero)
         showFullScreen();
     else if (ctx.massimizzate)

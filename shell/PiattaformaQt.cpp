@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PiattaformaQt.h"
 
+#include "FinestraProgramma.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <QStandardPaths>
 #include <QFileInfo>
 #include <QLocale>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPicture>
@@ -116,9 +119,29 @@ static QString righeSchermo(QString testo)
     return testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// A box as large as the window it belongs to (9-point text is lost on a
+// whiteboard), and wide enough for its whole title.
+static void allaScalaDellaFinestra(QMessageBox &box, QWidget *genitore)
+{
+    const auto *finestra = genitore ? qobject_cast<const FinestraProgramma *>(genitore->window()) : nullptr;
+    const double s = finestra ? std::max(1.0, finestra->scala()) : 1.0;
+    QFont f = box.font();
+    f.setPointSizeF(f.pointSizeF() * s);
+    box.setFont(f);
+    const QList<QAbstractButton *> bottoni = box.buttons();
+    for (QAbstractButton *b : bottoni)
+        b->setFont(f);
+    if (auto *griglia = qobject_cast<QGridLayout *>(box.layout())) {
+        const int larghezza = QFontMetrics(f).horizontalAdvance(box.windowTitle()) + int(140 * s);
+        griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), griglia->rowCount(),
+                         0, 1, griglia->columnCount());
+    }
+}
+
 bool PiattaformaQt::chiediSiNo(QWidget *genitore, const QString &titolo, const QString &testo)
 {
     QMessageBox box(QMessageBox::Question, titolo, righeSchermo(testo), QMessageBox::Yes | QMessageBox::No, genitore);
+    allaScalaDellaFinestra(box, genitore);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
@@ -127,6 +150,7 @@ bool PiattaformaQt::chiediSiNo(QWidget *genitore, const QString &titolo, const Q
 void PiattaformaQt::informa(QWidget *genitore, const QString &titolo, const QString &testo)
 {
     QMessageBox box(QMessageBox::Information, titolo, righeSchermo(testo), QMessageBox::Ok, genitore);
+    allaScalaDellaFinestra(box, genitore);
     box.exec();
 }
 
@@ -261,7 +285,8 @@ QString PiattaformaQt::fileDaSalvare(QWidget *genitore, const QString &nome)
 
 bool PiattaformaQt::proponi(QWidget *genitore, const QString &titolo, const QString &testo)
 {
-    QMessageBox box(QMessageBox::Information, titolo, testo, QMessageBox::Yes | QMessageBox::No, genitore);
+    QMessageBox box(QMessageBox::Information, titolo, righeSchermo(testo), QMessageBox::Yes | QMessageBox::No, genitore);
+    allaScalaDellaFinestra(box, genitore);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

@@ -24,6 +24,8 @@ int main(int argc, char *argv[])
 
     PiattaformaQt piattaforma;
     Contesto ctx(piattaforma);
+    // "--lavagna": every window on the full screen, as F11 does.
+    ctx.schermoIntero = QApplication::arguments().contains(QStringLiteral("--lavagna"));
     ctx.navigatore.Avvio();
     // Once the start screen is on the screen: the sounds (Qt Multimedia
     // costs the start-up nothing), and the mark a benchmark may ask for.

@@ -185,6 +185,19 @@ private slots:
         QCOMPARE(b.principale()->area()->size(), b.principale()->dimensioneBase() * 1.5);
     }
 
+    // Every window opens in the middle of the screen.
+    void finestreAlCentro()
+    {
+        Banco b;
+        for (const char *bottone : {"Command6", "Command20", "Command13"}) {
+            FinestraProgramma *f = b.apri(QString::fromLatin1(bottone));
+            const QPoint scarto = f->frameGeometry().center() - f->screen()->availableGeometry().center();
+            QVERIFY2(scarto.manhattanLength() < 60, bottone);
+            b.piattaforma.risposte = {true};
+            b.menu(QStringLiteral("mnuEsci"));
+        }
+    }
+
     void schermoInteroConF11()
     {
         Banco b;
