@@ -2,6 +2,7 @@
 #include "PiattaformaQt.h"
 
 #include "FinestraProgramma.h"
+#include "Testi.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -180,12 +181,21 @@ void stampaFigura(const FiguraFinestra &f, QPrinter &stampante)
     QPainter pagina;
     if (!pagina.begin(&stampante))
         return;
-    const QRectF utile = stampante.pageLayout().paintRectPixels(stampante.resolution());
+    QRectF utile = stampante.pageLayout().paintRectPixels(stampante.resolution());
+    // The pupil's name, class and date above the sheet.
+    QFont intestazione(QStringLiteral("Liberation Sans"));
+    intestazione.setPointSize(12);
+    pagina.setFont(intestazione);
+    const QFontMetrics metriche(intestazione, &stampante);
+    pagina.drawText(QPointF(0, metriche.ascent()), testi::intestazioneFoglio);
+    const double sotto = metriche.lineSpacing() * 1.8;
+    utile.setTop(utile.top() + sotto);
     const QSizeF origine = f.dimensione;
     const double scala = std::min(utile.width() / origine.width(), utile.height() / origine.height());
     // Playing a picture already scales it from its own resolution to the
     // printer's: only the rest of the fit to the page is ours.
     const double giaScalata = double(stampante.logicalDpiX()) / f.figura.logicalDpiX();
+    pagina.translate(0, sotto);
     pagina.scale(scala / giaScalata, scala / giaScalata);
     pagina.drawPicture(0, 0, f.figura);
     pagina.end();
@@ -201,11 +211,24 @@ void scriviRighe(const QStringList &righe, const QString &carattere, int punti, 
     QPainter pagina;
     if (!pagina.begin(&stampante))
         return;
+    const QRect utile = stampante.pageLayout().paintRectPixels(stampante.resolution());
+    // Measured at 100 points, then sized: the widest row fits the page's
+    // width (a grid of exercises stays a grid); with room to spare below,
+    // the type grows up to 24 points to fill the page, never below the
+    // size asked for unless the width demands it.
     QFont font(carattere);
-    font.setPointSize(punti);
+    font.setPointSize(100);
+    const QFontMetricsF cento(font, &stampante);
+    double largo = 1;
+    for (const QString &riga : righe)
+        largo = std::max(largo, cento.horizontalAdvance(riga));
+    const double perLarghezza = 100 * utile.width() / largo * 0.98;
+    const double perAltezza = 100 * utile.height() / (cento.lineSpacing() * std::max<qsizetype>(1, righe.size()) + 1);
+    const double scelti = std::min({perLarghezza, std::max(double(punti), perAltezza), 24.0});
+    font.setPointSizeF(std::max(4.0, std::floor(scelti * 4) / 4));
     pagina.setFont(font);
     const QFontMetrics metriche(font, &stampante);
-    const int altezza = stampante.pageLayout().paintRectPixels(stampante.resolution()).height();
+    const int altezza = utile.height();
     int y = metriche.ascent();
     for (const QString &riga : righe) {
         // Text longer than a page goes on.

@@ -7,6 +7,8 @@
 namespace testi {
 
 inline const QString titoloBox = QStringLiteral("Utilizzo dell'orbetto");
+// The first line of every sheet on paper (never in the window).
+inline const QString intestazioneFoglio = QStringLiteral("Nome ______  Classe ______  Data ______");
 
 } // namespace testi
 

@@ -270,8 +270,20 @@ private slots:
         for (const auto &[pdf, testo, eScheda] : {std::tuple(scheda, c->foglio().scheda, true),
                                                  std::tuple(correzione, c->foglio().correzione, false)}) {
             QVERIFY2(pdf.pagina.contains(QStringLiteral("(A4)")), qPrintable(pdf.pagina));
-            QVERIFY(pdf.pagine >= 2); // 25 rows do not fit one page
+            QCOMPARE(pdf.pagine, 1); // a grid of 6 x 25 sized to one A4 page
             QVERIFY(pdf.testo.contains(titolo));
+            // Each row of six exercises is one line on paper, as in the window.
+            QStringList lette;
+            for (const QString &riga : pdf.testo.split(QLatin1Char('\n')))
+                lette << QString(riga).remove(QLatin1Char(' '));
+            QVERIFY(lette.contains(QStringLiteral("Nome______Classe______Data______")));
+            int righeDiEsercizi = 0;
+            for (const QString &riga : testo.split(QStringLiteral("\r\n")))
+                if (riga.count(QLatin1Char('=')) == 6) {
+                    ++righeDiEsercizi;
+                    QVERIFY2(lette.contains(QString(riga).remove(QLatin1Char(' '))), qPrintable(riga));
+                }
+            QCOMPARE(righeDiEsercizi, 25);
             const QStringList esercizi = celle(testo, eScheda);
             QCOMPARE(esercizi.size(), 150);
             QString righe;
@@ -294,15 +306,17 @@ private slots:
         b.clic(QStringLiteral("btnCD"), c);
         QCOMPARE(b.piattaforma.testiStampati.size(), 1);
         QCOMPARE(b.piattaforma.testiStampati[0].punti, 14);
-        QCOMPARE(b.piattaforma.testiStampati[0].carattere, QStringLiteral("MS Sans Serif"));
+        QCOMPARE(b.piattaforma.testiStampati[0].carattere, QStringLiteral("Liberation Mono"));
         QVERIFY(b.piattaforma.testiStampati[0].righe.join(QLatin1Char('\n')).contains(QStringLiteral("ESEGUI LE ADDIZIONI")));
 
         b.clic(QStringLiteral("OptionColonne(5)"), c);
         b.clic(QStringLiteral("OptionRighe(5)"), c);
         QCOMPARE(celle(c->foglio().scheda, true).size(), 25 * 6);
         b.clic(QStringLiteral("Command1"), c);
-        for (const QString &riga : b.piattaforma.testiStampati.last().righe)
-            QVERIFY(riga.size() <= 91);
+        // The correction on paper: heading, then its own lines unchanged.
+        const QStringList stampate = b.piattaforma.testiStampati.last().righe;
+        QCOMPARE(stampate.first(), QStringLiteral("Nome ______  Classe ______  Data ______"));
+        QCOMPARE(stampate.mid(2), righeDaStampare(c->foglio().correzione));
 
         // Back from the exercise: a fresh 5 x 2 sheet, the marks with it.
         attiva(b.principale());

@@ -7,12 +7,14 @@
 // foto:FILE:MS (a picture of the main window MS milliseconds later, even in
 // the middle of an animation), aggiungi:primo|secondo|somma (left presses on the
 // rod buttons that put that number of the operation on the abacus),
-// pdf:FILE:NAME (the window NAME printed to a PDF file as on paper),
+// pdf:FILE:NAME (the window NAME printed to a PDF file as on paper; the
+// composer as its sheet),
 // box:FILE (a picture of the next message box, then answered with Escape),
 // massimizza (the main window maximised, as by its title bar), attendi:MS (the
 // event loop runs MS milliseconds), schermo:FILE (a real capture of the whole
 // screen with imagemagick's import, once the screen has settled).
 #include "shell/Applicazione.h"
+#include "worksheets/FormStampa.h"
 #include "shell/Contesto.h"
 #include "shell/FinestraProgramma.h"
 #include "shell/Navigatore.h"
@@ -111,9 +113,14 @@ int main(int argc, char *argv[])
             auto *finestra = qobject_cast<FinestraProgramma *>(cerca(ctx.navigatore, parti.value(2)));
             if (!finestra)
                 return 1;
-            // As "Salva PDF" writes it.
-            if (!piattaforma.pdfFinestra(finestra->area(), nome))
+            // As "Salva PDF" writes it; the composer writes its sheet's lines.
+            if (auto *composer = qobject_cast<FormStampa *>(finestra)) {
+                if (!piattaforma.pdfRighe(FormStampa::righeSulFoglio(composer->foglio().scheda), FormStampa::caratterePerFoglio,
+                                          composer->dimensioneCarattere(), nome))
+                    return 1;
+            } else if (!piattaforma.pdfFinestra(finestra->area(), nome)) {
                 return 1;
+            }
             continue;
         }
         if (verbo == QLatin1String("aggiungi")) {

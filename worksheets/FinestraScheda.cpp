@@ -96,10 +96,10 @@ FinestraScheda::FinestraScheda(Contesto &c, const DescrizioneScheda &descrizione
         auto *orbetto = new PiccoloOrbetto(a, d.aste, alto);
         orbetto->setObjectName(QStringLiteral("Frame1(%1)").arg(i));
         geo::colloca(orbetto, QRect(x, y, d.larghezzaCornice, 2175));
-        controlli::etichetta(orbetto, QStringLiteral("Label1(%1)").arg(i), QString::fromLatin1(d.lettere),
-                             QRect(0, 1800, d.larghezzaCornice, 330),
-                             geo::carattere(QStringLiteral("Arial"), 11.25, true))
-            ->setWordWrap(false);
+        auto *lettere = new EtichettaAste(QString::fromLatin1(d.lettere), orbetto);
+        lettere->setObjectName(QStringLiteral("Label1(%1)").arg(i));
+        geo::colloca(lettere, QRect(0, 1800, d.larghezzaCornice, 330));
+        geo::impostaCarattere(lettere, geo::carattere(QStringLiteral("Arial"), 11.25, true));
         orbetti[std::size_t(i)] = orbetto;
 
         auto *testo = new QPlainTextEdit(a);
@@ -148,8 +148,14 @@ void FinestraScheda::Genera8Numeri()
             orbetti[std::size_t(i)]->svuota();
         }
     }
+    std::vector<int> estratti;
     for (int i = 0; i < 8; ++i) {
-        const int n = ctx.estrai(massimo) + 1;
+        // No number twice on one sheet: drawn again while it repeats (a
+        // range smaller than the sheet keeps its repeats).
+        int n = ctx.estrai(massimo) + 1;
+        while (massimo >= 8 && std::find(estratti.begin(), estratti.end(), n) != estratti.end())
+            n = ctx.estrai(massimo) + 1;
+        estratti.push_back(n);
         if (!d.conPalline) {
             testi[std::size_t(i)]->setPlainText(NumeroInLettere(n) + QStringLiteral(" ___ "));
             continue;

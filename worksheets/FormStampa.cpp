@@ -7,6 +7,7 @@
 #include "shell/Controlli.h"
 #include "shell/Geometria.h"
 #include "shell/Piattaforma.h"
+#include "shell/Testi.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -98,10 +99,10 @@ FormStampa::FormStampa(Contesto &c)
                                            QRect(5880, 5760, 3480, 840), geo::carattere(QStringLiteral("Arial"), 16, true));
     connect(nuova, &QPushButton::clicked, this, &FormStampa::NuovaScheda);
     connect(stampa, &QPushButton::clicked, this, [this] {
-        fogli::stampaOPdf(ctx, this, [this] { StampaTesto(testoDa(txtCD), 100); }, [this] { SalvaTesto(false); });
+        fogli::stampaOPdf(ctx, this, [this] { StampaTesto(testoDa(txtCD)); }, [this] { SalvaTesto(false); });
     });
     connect(correzione, &QPushButton::clicked, this, [this] {
-        fogli::stampaOPdf(ctx, this, [this] { StampaTesto(testoDa(TextCor), 90); }, [this] { SalvaTesto(true); });
+        fogli::stampaOPdf(ctx, this, [this] { StampaTesto(testoDa(TextCor)); }, [this] { SalvaTesto(true); });
     });
     // Sheet and correction as PDF files, from the menu bar: the layout of
     // the window has no free room for more buttons.
@@ -154,15 +155,19 @@ void FormStampa::SalvaTesto(bool correzione)
     if (correzione)
         cosa += QStringLiteral("-correzione");
     const QString testo = testoDa(correzione ? TextCor : txtCD);
-    const int larghezza = correzione ? 90 : 100;
-    fogli::salvaPdf(ctx, this, cosa, [this, testo, larghezza](const QString &file) {
-        return ctx.piattaforma.pdfRighe(righeDaStampare(TagliaEsercizi(testo, larghezza)),
-                                        QStringLiteral("MS Sans Serif"), DimensioneCarattere, file);
+    fogli::salvaPdf(ctx, this, cosa, [this, testo](const QString &file) {
+        return ctx.piattaforma.pdfRighe(righeSulFoglio(testo), caratterePerFoglio, DimensioneCarattere, file);
     });
 }
 
-void FormStampa::StampaTesto(const QString &testo, int larghezza)
+QStringList FormStampa::righeSulFoglio(const QString &testo)
 {
-    ctx.piattaforma.stampaRighe(righeDaStampare(TagliaEsercizi(testo, larghezza)), QStringLiteral("MS Sans Serif"),
-                                DimensioneCarattere);
+    // One line a row of exercises, in a fixed-pitch type so that the
+    // columns stand as a grid; the heading is for paper only.
+    return QStringList{testi::intestazioneFoglio, QString()} + righeDaStampare(testo);
+}
+
+void FormStampa::StampaTesto(const QString &testo)
+{
+    ctx.piattaforma.stampaRighe(righeSulFoglio(testo), caratterePerFoglio, DimensioneCarattere);
 }

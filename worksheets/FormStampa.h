@@ -26,12 +26,17 @@ public:
     qint16 numeroRighe() const { return NumeroRighe; }
     qint16 numeroColonne() const { return NumeroColonne; }
 
+    // A sheet's lines on paper: the heading, then one line a row of
+    // exercises, in a fixed-pitch type so that the columns stand as a grid.
+    static QStringList righeSulFoglio(const QString &testo);
+    static inline const QString caratterePerFoglio = QStringLiteral("Liberation Mono");
+
 protected:
     void richiestaChiusura() override { chiudi(); }
 
 private:
-    void StampaTesto(const QString &testo, int larghezza);
-    // The sheet (or its correction) as a PDF file, cut as on paper.
+    void StampaTesto(const QString &testo);
+    // The sheet (or its correction) as a PDF file, as on paper.
     void SalvaTesto(bool correzione);
     void impostaCarattere(int indice);
     // The box's text with the line ends the program builds (CR LF).

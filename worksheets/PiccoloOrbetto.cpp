@@ -45,6 +45,14 @@ int PiccoloOrbetto::palline(Posto p) const
     return 0;
 }
 
+std::vector<int> PiccoloOrbetto::xAste() const
+{
+    std::vector<int> x;
+    for (const Asta &a : aste)
+        x.push_back(a.x);
+    return x;
+}
+
 void PiccoloOrbetto::svuota()
 {
     for (Asta &a : aste)
@@ -71,5 +79,38 @@ void PiccoloOrbetto::paintEvent(QPaintEvent *evento)
         const qreal lato = 135.0 / geo::twipsPerPixel;
         for (int j = 0; j < a.palline; ++j)
             p.drawEllipse(QRectF(x - lato / 2, (1680 - 120 * j) / double(geo::twipsPerPixel), lato, lato));
+    }
+}
+
+EtichettaAste::EtichettaAste(const QString &testo, PiccoloOrbetto *o) : QLabel(testo, o), orbetto(o)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(false);
+}
+
+void EtichettaAste::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setFont(font());
+    p.setPen(palette().color(QPalette::WindowText));
+    const double scala = geo::scalaDi(this);
+    const std::vector<int> x = orbetto->xAste();
+    const int sinistra = pos().x();
+    const auto centro = [&](double twips) { return twips / geo::twipsPerPixel * scala - sinistra; };
+    std::size_t asta = 0;
+    for (const QString &parola : text().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        double dove = 0;
+        if (parola == QLatin1String(".")) {
+            // Between the rod before and the one after.
+            if (asta == 0 || asta >= x.size())
+                continue;
+            dove = centro((x[asta - 1] + x[asta]) / 2.0);
+        } else {
+            if (asta >= x.size())
+                break;
+            dove = centro(x[asta++]);
+        }
+        const double largo = QFontMetricsF(font()).horizontalAdvance(parola);
+        p.drawText(QRectF(dove - largo / 2 - 1, 0, largo + 2, height()), Qt::AlignHCenter | Qt::AlignTop, parola);
     }
 }

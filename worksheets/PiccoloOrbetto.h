@@ -4,6 +4,7 @@
 #include "abacus/ModelloOrbetto.h"
 
 #include <QFrame>
+#include <QLabel>
 
 #include <vector>
 
@@ -17,6 +18,8 @@ public:
     PiccoloOrbetto(QWidget *genitore, const std::vector<std::pair<Posto, int>> &aste, int yAlto);
 
     void impostaPalline(Posto p, int n);
+    // The rods' x, twips inside the frame, from the highest place down.
+    std::vector<int> xAste() const;
     int palline(Posto p) const;
     void svuota();
 
@@ -36,3 +39,19 @@ private:
 // The bead colours of the worksheets (hundreds a lighter green than on the
 // exercise abacus, to read well on paper).
 QColor colorePallinaScheda(Posto p);
+
+// The place names under a small abacus ("k  .   h   da   u"): the text stays
+// as written, but each name is drawn centred under its own rod and the
+// thousands mark halfway between k and h, whatever the blanks say.
+class EtichettaAste : public QLabel
+{
+    Q_OBJECT
+public:
+    EtichettaAste(const QString &testo, PiccoloOrbetto *orbetto);
+
+protected:
+    void paintEvent(QPaintEvent *evento) override;
+
+private:
+    PiccoloOrbetto *orbetto;
+};
