@@ -74,6 +74,11 @@ void FinestraAritmetica::carica()
 void FinestraAritmetica::nuovaOperazione()
 {
     NuovoNumero();
+    fuocoPrimaAsta();
+}
+
+void FinestraAritmetica::fuocoPrimaAsta()
+{
     for (Posto p : vista->modello().aste())
         if (QWidget *b = vista->bottone(p); b && b->isEnabled()) {
             b->setFocus();
@@ -228,6 +233,16 @@ void FinestraAritmetica::animazioneInizia(bool inizio)
     menuBar()->setEnabled(!inizio);
 }
 
+void FinestraAritmetica::lasciaIlBottone(QPushButton *bottone)
+{
+    // A greyed button hands its focus to the next control, "Ricomincia":
+    // the pupil goes on with the beads instead.
+    const bool fuoco = bottone->hasFocus();
+    if (fuoco)
+        fuocoPrimaAsta();
+    bottone->setEnabled(false);
+}
+
 void FinestraAritmetica::cambioInSu(Posto basso, Posto alto, QPushButton *bottone, bool conBeep)
 {
     if (animazione)
@@ -261,7 +276,7 @@ void FinestraAritmetica::cambioInSu(Posto basso, Posto alto, QPushButton *botton
     sequenza->avvia(std::move(stati), pausaCambio, [this, basso, alto, bottone, c, t] {
         vista->impostaVisibile(alto, t, true);
         vista->impostaConteggio(alto, qint16(t + 1));
-        bottone->setEnabled(false);
+        lasciaIlBottone(bottone);
         vista->impostaConteggio(basso, qint16(c - 10));
         animazioneInizia(false);
         aggiornaConteggi();
@@ -297,7 +312,7 @@ void FinestraAritmetica::cambioInGiu(Posto alto, Posto basso, QPushButton *botto
     sequenza->avvia(std::move(stati), pausaCambio, [this, basso, bottone, m] {
         for (int i = m; i <= m + 9; ++i)
             vista->impostaVisibile(basso, i, true);
-        bottone->setEnabled(false);
+        lasciaIlBottone(bottone);
         vista->impostaConteggio(basso, qint16(m + 10));
         animazioneInizia(false);
         aggiornaConteggi();

@@ -47,6 +47,9 @@ public:
     // NuovoNumero, then the focus on the first rod button: the pupil starts
     // with the beads (Cambio there would count an error at the first Enter).
     void nuovaOperazione();
+    void fuocoPrimaAsta();
+    // Disables the exchange button that has done its work.
+    void lasciaIlBottone(QPushButton *bottone);
 
     const VistaOrbetto &orbetto() const { return *vista; }
     bool animazioneInCorso() const { return animazione; }

@@ -32,6 +32,7 @@ void FiltroInvio::chiudiRilascio()
 {
     rilascioInSospeso = false;
     ++giroRilascio;
+    giudicatoAl = tempoRilascio;
     if (casella->isEnabled() && !fermo)
         giudica();
 }
@@ -55,6 +56,12 @@ bool FiltroInvio::eventFilter(QObject *oggetto, QEvent *evento)
         } else {
             chiudiRilascio();
         }
+    } else if (tipo == QEvent::KeyPress && invio(tasto) && !tasto->isAutoRepeat()) {
+        // The judged release was half of a repeat after all (its press came
+        // later than the event loop looked): the key is still held and this
+        // press of it is already judged, up to its real release. Any other
+        // press is a new keystroke.
+        tenutoGiudicato = tasto->timestamp() != 0 && tasto->timestamp() == giudicatoAl;
     }
     if (tipo == QEvent::KeyPress) {
         if (invio(tasto)) {
@@ -79,9 +86,19 @@ bool FiltroInvio::eventFilter(QObject *oggetto, QEvent *evento)
         premuto = false;
         return false;
     }
-    if (invio(tasto) && !tasto->isAutoRepeat()) {
+    if (invio(tasto) && tasto->isAutoRepeat()) {
+        // A pair Qt recognised itself: still the same keystroke.
+        if (tenutoGiudicato)
+            giudicatoAl = tasto->timestamp();
+        return false;
+    }
+    if (invio(tasto)) {
         const bool eraPremuto = premuto;
         premuto = false;
+        if (eraPremuto && !allaPressione && tenutoGiudicato) {
+            giudicatoAl = tasto->timestamp(); // the pair's press will match it
+            return true;
+        }
         if (eraPremuto && !allaPressione) {
             rilascioInSospeso = true;
             tempoRilascio = tasto->timestamp();

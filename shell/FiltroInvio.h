@@ -17,7 +17,9 @@ class QLineEdit;
 // A held key reaches X11 programs as release/press pairs sharing one
 // timestamp, and Qt does not always flag them as repeats. So a release is
 // judged only once the events already queued behind it have been seen: a
-// press with its very timestamp makes it a repeat.
+// press with its very timestamp makes it a repeat. When the pair's press
+// comes later than that (a busy machine), the press still matches the
+// judged release, and nothing more is judged until a new press.
 class FiltroInvio : public QObject
 {
     Q_OBJECT
@@ -47,5 +49,7 @@ private:
     bool fermo = false;
     bool rilascioInSospeso = false;
     quint64 tempoRilascio = 0;
+    quint64 giudicatoAl = 0;      // timestamp of the last release judged
+    bool tenutoGiudicato = false; // Enter still held, its press judged
     unsigned giroRilascio = 0;
 };

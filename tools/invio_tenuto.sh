@@ -3,7 +3,7 @@
 # Holds Enter for 1.5 s on a wrong answer in the real program under Xvfb and
 # saves a picture of the window afterwards (its "Errati" counter).
 #   tools/invio_tenuto.sh F9999b|Form99b1 OUT.png [build folder]
-# Needs xvfb, xdotool and imagemagick; clicks as at scale 1, no window manager.
+# Needs xvfb, openbox, xdotool and imagemagick.
 set -euo pipefail
 finestra="$1"
 uscita="$2"
@@ -20,4 +20,4 @@ xdotool keydown Return
 sleep 1.5
 xdotool keyup Return
 sleep 0.5
-import -window root -crop 700x560+0+0 "$uscita"
+import -window "$(finestra)" "$uscita"

@@ -4,8 +4,7 @@
 # every 0.1 s, put side by side in one strip; and the processor time the
 # program spent during it.
 #   tools/striscia_cambio.sh Form99c|Form99d OUT.png [build folder]
-# Needs xvfb, xdotool and imagemagick. The clicks land where the windows
-# stand at scale 1 on a screen without a window manager.
+# Needs xvfb, openbox, xdotool and imagemagick; clicks at scale 1.
 set -euo pipefail
 finestra="$1"
 uscita="$2"
@@ -32,10 +31,11 @@ tick=$(getconf CLK_TCK)
 cpu() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 prima=$(cpu)
 inizio=$(date +%s.%N)
-xdotool mousemove 237 261 click 1 # "Cambio"
+w="$(finestra)"
+xdotool mousemove --window "$w" 237 261 click 1 # "Cambio"
 n=0
 while [ "$(echo "$(date +%s.%N) - $inizio < 6.0" | bc)" = 1 ]; do
-  import -window root -crop 640x504+0+0 "$temp/$(printf %03d $n).png"
+  import -window "$w" "$temp/$(printf %03d $n).png"
   n=$((n + 1))
   sleep 0.1
 done
