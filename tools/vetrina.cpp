@@ -14,6 +14,7 @@
 // event loop runs MS milliseconds), schermo:FILE (a real capture of the whole
 // screen with imagemagick's import, once the screen has settled).
 #include "shell/Applicazione.h"
+#include "worksheets/FinestraScheda.h"
 #include "worksheets/FormStampa.h"
 #include "shell/Contesto.h"
 #include "shell/FinestraProgramma.h"
@@ -117,6 +118,11 @@ int main(int argc, char *argv[])
             if (auto *composer = qobject_cast<FormStampa *>(finestra)) {
                 if (!piattaforma.pdfRighe(FormStampa::righeSulFoglio(composer->foglio().scheda), FormStampa::caratterePerFoglio,
                                           composer->dimensioneCarattere(), nome))
+                    return 1;
+            } else if (auto *scheda = qobject_cast<FinestraScheda *>(finestra)) {
+                bool scritto = false;
+                scheda->sullaCarta([&] { scritto = piattaforma.pdfFinestra(finestra->area(), nome); });
+                if (!scritto)
                     return 1;
             } else if (!piattaforma.pdfFinestra(finestra->area(), nome)) {
                 return 1;

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QFontMetrics>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -35,13 +36,25 @@ const DescrizioneScheda schede[] = {
      {120, 2400, 4680, 7080}, {480, 3600}, 2175, 750, "    k  .  h   da   u", righeScrittura, false, 11, 11},
 };
 
-// One type size for the whole sheet: the largest, from 9.75 points down, at
-// which every word of every box fits on a line of its box, unbroken, and the
-// box holds all its lines. Measured at scale 1, as the places are.
-void adatta(const std::array<QPlainTextEdit *, 8> &caselle)
+// Where a number word may break on paper: after its thousands and after its
+// hundreds (DUEMILA|TRECENTO|QUARANTACINQUE), never inside a part.
+constexpr QChar spezzaQui(0x200B);
+
+QString conSpezzature(QString testo)
+{
+    static const QRegularExpression parti(QStringLiteral("(MILA|MILLE|CENTO)(?=[A-Z\u00C9])"));
+    return testo.replace(parti, QStringLiteral("\\1") + spezzaQui);
+}
+
+// One type size for the whole sheet: the largest, from massimo points down,
+// at which every word (on paper: every part of a word) of every box fits on
+// a line of its box, and the box holds all its lines. Measured at scale 1,
+// as the places are.
+void adatta(const std::array<QPlainTextEdit *, 8> &caselle, double massimo = 9.75)
 {
     QFont font = caselle[0]->font();
-    double punti = 9.75;
+    double punti = massimo;
+    static const QRegularExpression separatori(QStringLiteral("[ \u200B]"));
     for (; punti > 4; punti -= 0.25) {
         font.setPointSizeF(punti);
         const QFontMetrics misura(font);
@@ -51,7 +64,7 @@ void adatta(const std::array<QPlainTextEdit *, 8> &caselle)
             // Some room to spare: the printer's glyphs run a little wider.
             const int larghezza = geo::px(posto.width()) - 16;
             const QString testo = c->toPlainText();
-            for (const QString &parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            for (const QString &parola : testo.split(separatori, Qt::SkipEmptyParts))
                 entra = entra && misura.horizontalAdvance(parola) <= larghezza;
             const QRect serve = misura.boundingRect(QRect(0, 0, larghezza, 10000), Qt::TextWordWrap, testo);
             entra = entra && serve.height() <= geo::px(posto.height()) - 4;
@@ -121,14 +134,34 @@ FinestraScheda::FinestraScheda(Contesto &c, const DescrizioneScheda &descrizione
     connect(nuova, &QAction::triggered, this, &FinestraScheda::Genera8Numeri);
     QAction *stampa = voceMenu(QStringLiteral("mnustampa"), QStringLiteral("Stampa") + QString(d.spaziStampa, QLatin1Char(' ')));
     const auto salva = [this] {
-        fogli::salvaPdf(ctx, this, QStringLiteral("scheda-") + objectName().mid(6),
-                        [this](const QString &file) { return ctx.piattaforma.pdfFinestra(area(), file); });
+        fogli::salvaPdf(ctx, this, QStringLiteral("scheda-") + objectName().mid(6), [this](const QString &file) {
+            bool scritto = false;
+            sullaCarta([&] { scritto = ctx.piattaforma.pdfFinestra(area(), file); });
+            return scritto;
+        });
     };
-    connect(stampa, &QAction::triggered, this,
-            [this, salva] { fogli::stampaOPdf(ctx, this, [this] { ctx.piattaforma.stampaFinestra(area()); }, salva); });
+    connect(stampa, &QAction::triggered, this, [this, salva] {
+        fogli::stampaOPdf(ctx, this, [this] { sullaCarta([this] { ctx.piattaforma.stampaFinestra(area()); }); }, salva);
+    });
     connect(voceMenu(QStringLiteral("mnuSalvaPdf"), QStringLiteral("Salva PDF        ")), &QAction::triggered, this, salva);
     QAction *esci = voceMenu(QStringLiteral("mnuesci"), QStringLiteral("Esci"));
     connect(esci, &QAction::triggered, this, &FinestraScheda::chiudi);
+}
+
+void FinestraScheda::sullaCarta(const std::function<void()> &registra)
+{
+    // The page is recorded before the event loop runs again, so the window
+    // never shows the paper's larger words.
+    std::array<QString, 8> prima;
+    for (std::size_t i = 0; i < testi.size(); ++i) {
+        prima[i] = testi[i]->toPlainText();
+        testi[i]->setPlainText(conSpezzature(prima[i]));
+    }
+    adatta(testi, 14);
+    registra();
+    for (std::size_t i = 0; i < testi.size(); ++i)
+        testi[i]->setPlainText(prima[i]);
+    adatta(testi);
 }
 
 void FinestraScheda::carica()

@@ -5,6 +5,7 @@
 #include "shell/FinestraProgramma.h"
 
 #include <array>
+#include <functional>
 #include <vector>
 
 class QPlainTextEdit;
@@ -39,6 +40,11 @@ public:
     void Genera8Numeri();
     // Kind a's public procedure; it does nothing.
     void Genera2() {}
+
+    // Runs registra (which records the page) with the boxes as on paper:
+    // number words may break between their parts, so the type grows to
+    // what the boxes allow; the window keeps its own.
+    void sullaCarta(const std::function<void()> &registra);
 
     // What abacus i shows, for the tests and tools.
     const PiccoloOrbetto *orbetto(int i) const { return orbetti[std::size_t(i)]; }
