@@ -294,6 +294,36 @@ private slots:
         }
     }
 
+    // 4 and 5 columns (6 above): each row of exercises one line on the page,
+    // sheet and correction alike.
+    void colonneSullaPagina()
+    {
+        Banco b;
+        FormStampa *c = composer(b, "Command20", "mnustampa");
+        QTemporaryDir cartella;
+        for (int colonne : {4, 5}) {
+            b.clic(QStringLiteral("OptionColonne(%1)").arg(colonne - 1), c);
+            b.clic(QStringLiteral("OptionRighe(5)"), c);
+            for (const QString &testo : {c->foglio().scheda, c->foglio().correzione}) {
+                const QString file = cartella.filePath(QStringLiteral("foglio.pdf"));
+                QVERIFY(b.piattaforma.pdfRighe(FormStampa::righeSulFoglio(testo), FormStampa::caratterePerFoglio, 12, file));
+                const LetturaPdf pdf = leggiPdf(file);
+                if (!pdf.letto)
+                    QSKIP("poppler-utils missing");
+                QStringList lette;
+                for (const QString &riga : pdf.testo.split(QLatin1Char('\n')))
+                    lette << QString(riga).remove(QLatin1Char(' '));
+                int righe = 0;
+                for (const QString &riga : testo.split(QStringLiteral("\r\n")))
+                    if (riga.count(QLatin1Char('=')) == colonne) {
+                        ++righe;
+                        QVERIFY2(lette.contains(QString(riga).remove(QLatin1Char(' '))), qPrintable(riga));
+                    }
+                QCOMPARE(righe, 25);
+            }
+        }
+    }
+
     void opzioniEStampa()
     {
         Banco b;
