@@ -4,8 +4,9 @@
 # ORBETTO_SANITIZE=1 builds in build-asan with AddressSanitizer and UBSan.
 set -euo pipefail
 radice="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# Real printing is tested through a private CUPS server and pdftotext.
-export ORBETTO_PACCHETTI_EXTRA="cups cups-client cups-bsd cups-filters poppler-utils"
+# Real printing is tested through a private CUPS server and pdftotext;
+# pasting from an empty clipboard on Xvfb.
+export ORBETTO_PACCHETTI_EXTRA="cups cups-client cups-bsd cups-filters poppler-utils xvfb xauth"
 if [ "${ORBETTO_SANITIZE:-0}" = 1 ]; then
   cartella="$radice/build-asan"
   "$radice/scripts/prepara.sh" "$cartella" -DORBETTO_SANITIZE=ON

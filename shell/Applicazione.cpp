@@ -2,6 +2,11 @@
 #include "Applicazione.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QSettings>
 #include <QEvent>
 #include <QFont>
 #include <QLibraryInfo>
@@ -22,11 +27,57 @@ protected:
     bool eventFilter(QObject *, QEvent *evento) override { return evento->type() == QEvent::ContextMenu; }
 };
 
+// Qt 6.4 ends the program when a text box pastes by key from a clipboard
+// that holds nothing, as right after logging in. A paste with nothing to paste is dropped here, for
+// every text box at once; a paste with data goes on as usual.
+class IncollaSoloDati : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::KeyPress) {
+            auto *tasto = static_cast<QKeyEvent *>(evento);
+            if (tasto->matches(QKeySequence::Paste)) {
+                // Ctrl+Shift+Insert pastes the selection, as Qt does.
+                const bool selezione = tasto->key() == Qt::Key_Insert
+                                       && tasto->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+                return vuoti(selezione ? QClipboard::Selection : QClipboard::Clipboard);
+            }
+        } else if (evento->type() == QEvent::MouseButtonRelease) {
+            if (static_cast<QMouseEvent *>(evento)->button() == Qt::MiddleButton)
+                return vuoti(QClipboard::Selection);
+        }
+        return false;
+    }
+
+private:
+    static bool vuoti(QClipboard::Mode modo)
+    {
+        const QClipboard *appunti = QGuiApplication::clipboard();
+        if (modo == QClipboard::Selection && !appunti->supportsSelection())
+            modo = QClipboard::Clipboard;
+        // Under X11 an empty clipboard is an object with no formats at all.
+        const QMimeData *dati = appunti->mimeData(modo);
+        return !dati || dati->formats().isEmpty();
+    }
+};
+
 } // namespace
 
 void preparaApplicazione(QApplication &app)
 {
     app.installEventFilter(new SenzaMenuContestuale(&app));
+    app.installEventFilter(new IncollaSoloDati(&app));
+    // The file dialog keeps its history and last folder with QSettings. The
+    // program writes no file but the PDFs the teacher saves, so Qt's
+    // settings point into the read-only resources: nothing is read from or
+    // written to the disk, and the dialog remembers only for the run.
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    for (QSettings::Scope ambito : {QSettings::UserScope, QSettings::SystemScope})
+        QSettings::setPath(QSettings::IniFormat, ambito, QStringLiteral(":/impostazioni"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Fusion caches its button images under names made from the palette,
     // and every exercise brings a new background colour: measured here, a

@@ -352,7 +352,10 @@ QString PiattaformaQt::cartellaProgramma()
 
 QString PiattaformaQt::separatoreMigliaia()
 {
-    return QLocale::system().groupSeparator();
+    // The abacus marks the thousands with a fixed "." and the option
+    // captions carry one: the number beside them uses the same, whatever
+    // the system's language ("6,032" under LANG=C read as six).
+    return QStringLiteral(".");
 }
 
 void PiattaformaQt::terminaProgramma()

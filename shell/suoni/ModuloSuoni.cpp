@@ -19,7 +19,10 @@ struct Lettore {
         if (trovato != effetti.constEnd())
             return trovato.value();
         QSoundEffect *nuovo = nullptr;
-        if (QFileInfo(percorso).isFile()) {
+        // A file of several megabytes is no beep: refused as if missing, so
+        // a stray recording in "suoni" cannot fill the memory.
+        const QFileInfo file(percorso);
+        if (file.isFile() && file.size() <= limiteFileSuono) {
             nuovo = new QSoundEffect;
             nuovo->setSource(QUrl::fromLocalFile(percorso));
         }

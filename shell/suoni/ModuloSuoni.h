@@ -15,3 +15,7 @@ using ChiudiSuoni = void (*)(void *lettore);
 
 // File name of the module (beside the program, or in the installed library folder).
 inline const QString nomeModuloSuoni = QStringLiteral("liborbetto_suoni.so");
+
+// Larger sound files are refused as if they were missing (the program's own
+// are a few kilobytes each).
+inline constexpr qint64 limiteFileSuono = 4 * 1024 * 1024;
