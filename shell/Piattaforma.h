@@ -39,11 +39,13 @@ public:
     virtual void stampaRighe(const QStringList &righe, const QString &carattere, int punti) = 0;
     virtual bool stampantePronta() = 0;
 
-    // The same drawings as an A4 PDF file; false when it could not be written.
-    virtual bool pdfFinestra(QWidget *area, const QString &file) = 0;
-    virtual bool pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) = 0;
+    // The same drawings as an A4 PDF file: empty when it was written whole,
+    // else why not, in Italian (the file then keeps what it held before).
+    virtual QString pdfFinestra(QWidget *area, const QString &file) = 0;
+    virtual QString pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) = 0;
     // Where to save a file: the system's dialog in the user's documents,
-    // with nome proposed; replacing a file is asked first. Empty: given up.
+    // with nome proposed; replacing a file is asked first; ".pdf" is added
+    // to a name without it. Empty: given up.
     virtual QString fileDaSalvare(QWidget *genitore, const QString &nome) = 0;
     // An offer with the information icon and Yes/No buttons (true on Yes).
     virtual bool proponi(QWidget *genitore, const QString &titolo, const QString &testo) = 0;

@@ -5,6 +5,10 @@
 #include "Testi.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QStorageInfo>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -24,6 +28,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 
@@ -173,7 +178,7 @@ FiguraFinestra registraFinestra(QWidget *area)
     return f;
 }
 
-void stampaFigura(const FiguraFinestra &f, QPrinter &stampante)
+void stampaFigura(const FiguraFinestra &f, QPagedPaintDevice &stampante)
 {
     // A window wider than tall goes on a landscape page, as large as fits.
     if (f.dimensione.width() > f.dimensione.height())
@@ -181,7 +186,7 @@ void stampaFigura(const FiguraFinestra &f, QPrinter &stampante)
     QPainter pagina;
     if (!pagina.begin(&stampante))
         return;
-    QRectF utile = stampante.pageLayout().paintRectPixels(stampante.resolution());
+    QRectF utile = stampante.pageLayout().paintRectPixels(stampante.logicalDpiX());
     // The pupil's name, class and date above the sheet.
     QFont intestazione(QStringLiteral("Liberation Sans"));
     intestazione.setPointSize(12);
@@ -201,17 +206,17 @@ void stampaFigura(const FiguraFinestra &f, QPrinter &stampante)
     pagina.end();
 }
 
-void disegnaFinestra(QWidget *area, QPrinter &stampante)
+void disegnaFinestra(QWidget *area, QPagedPaintDevice &stampante)
 {
     stampaFigura(registraFinestra(area), stampante);
 }
 
-void scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPrinter &stampante)
+void scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPagedPaintDevice &stampante)
 {
     QPainter pagina;
     if (!pagina.begin(&stampante))
         return;
-    const QRect utile = stampante.pageLayout().paintRectPixels(stampante.resolution());
+    const QRect utile = stampante.pageLayout().paintRectPixels(stampante.logicalDpiX());
     // Measured at 100 points, then sized: the widest row fits the page's
     // width (a grid of exercises stays a grid); with room to spare below,
     // the type grows up to 24 points to fill the page, never below the
@@ -266,44 +271,77 @@ bool PiattaformaQt::stampantePronta()
     return coda.stampante(std::chrono::milliseconds(50)).value_or(true);
 }
 
-void preparaPdf(QPrinter &pdf, const QString &file)
-{
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(file);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-}
-
-static bool scritto(const QString &file)
+QString scriviFileIntero(const QString &file, const QByteArray &dati)
 {
     const QFileInfo info(file);
-    return info.isFile() && info.size() > 0;
+    const QFileInfo cartella(info.absolutePath());
+    if (!cartella.isDir())
+        return QStringLiteral("La cartella non esiste.");
+    QSaveFile uscita(file);
+    // Unbuffered: a write the disk refuses fails here, with its errno.
+    if (!uscita.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (!cartella.isWritable() || (info.exists() && !info.isWritable()))
+            return QStringLiteral("Non c'è il permesso di scrivere in questa cartella.");
+        return QStringLiteral("Il file non può essere creato.");
+    }
+    errno = 0;
+    const bool intero = uscita.write(dati) == dati.size();
+    const int errore = errno;
+    if (intero && uscita.commit())
+        return {};
+    uscita.cancelWriting();
+    const qint64 libero = QStorageInfo(cartella.absoluteFilePath()).bytesAvailable();
+    if (errore == ENOSPC || errore == EFBIG
+#ifdef EDQUOT
+        || errore == EDQUOT
+#endif
+        || (libero >= 0 && libero < dati.size()))
+        return QStringLiteral("Sul disco non c'è abbastanza spazio.");
+    return QStringLiteral("Il disco non ha accettato il file.");
 }
 
-bool PiattaformaQt::pdfFinestra(QWidget *area, const QString &file)
+QString scriviPdf(const QString &file, const std::function<void(QPagedPaintDevice &)> &disegna)
 {
-    QFile::remove(file);
-    QPrinter pdf(QPrinter::HighResolution);
-    preparaPdf(pdf, file);
-    disegnaFinestra(area, pdf);
-    return scritto(file);
+    // Drawn in memory first: the file is touched only with the whole PDF.
+    QBuffer memoria;
+    memoria.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&memoria);
+        pdf.setResolution(1200);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        disegna(pdf);
+    }
+    if (memoria.data().isEmpty())
+        return QStringLiteral("La pagina non è stata disegnata.");
+    return scriviFileIntero(file, memoria.data());
 }
 
-bool PiattaformaQt::pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file)
+QString PiattaformaQt::pdfFinestra(QWidget *area, const QString &file)
 {
-    QFile::remove(file);
-    QPrinter pdf(QPrinter::HighResolution);
-    preparaPdf(pdf, file);
-    scriviRighe(righe, carattere, punti, pdf);
-    return scritto(file);
+    return scriviPdf(file, [area](QPagedPaintDevice &pdf) { disegnaFinestra(area, pdf); });
+}
+
+QString PiattaformaQt::pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file)
+{
+    return scriviPdf(file, [&](QPagedPaintDevice &pdf) { scriviRighe(righe, carattere, punti, pdf); });
 }
 
 QString PiattaformaQt::fileDaSalvare(QWidget *genitore, const QString &nome)
 {
-    // Qt's own dialog asks before it replaces a file.
-    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileDialog::getSaveFileName(genitore, QStringLiteral("Salva PDF"), documenti + QLatin1Char('/') + nome,
-                                        QStringLiteral("PDF (*.pdf)"));
+    // Qt's own dialog asks before it replaces a file, with ".pdf" added
+    // first; it starts where the last sheet went, else in the documents.
+    if (ultimaCartella.isEmpty())
+        ultimaCartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog dialogo(genitore, QStringLiteral("Salva PDF"), ultimaCartella + QLatin1Char('/') + nome,
+                        QStringLiteral("PDF (*.pdf)"));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return {};
+    const QString file = dialogo.selectedFiles().constFirst();
+    ultimaCartella = QFileInfo(file).absolutePath();
+    return file;
 }
 
 bool PiattaformaQt::proponi(QWidget *genitore, const QString &titolo, const QString &testo)

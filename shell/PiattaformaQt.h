@@ -12,6 +12,7 @@
 #include <QLibrary>
 #include <QRandomGenerator64>
 
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -23,12 +24,16 @@ struct FiguraFinestra {
 };
 FiguraFinestra registraFinestra(QWidget *area);
 // The recorded area as one page, scaled to fit (vector drawing).
-void stampaFigura(const FiguraFinestra &figura, QPrinter &stampante);
-void disegnaFinestra(QWidget *area, QPrinter &stampante);
+void stampaFigura(const FiguraFinestra &figura, QPagedPaintDevice &stampante);
+void disegnaFinestra(QWidget *area, QPagedPaintDevice &stampante);
 // Lines of text from the top of the page, going on to new pages.
-void scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPrinter &stampante);
-// A PDF printer for file: A4, margins of 10 mm.
-void preparaPdf(QPrinter &pdf, const QString &file);
+void scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPagedPaintDevice &stampante);
+// An A4 PDF with margins of 10 mm drawn by disegna, then written whole to
+// file or not at all: empty when written, else the reason in Italian.
+QString scriviPdf(const QString &file, const std::function<void(QPagedPaintDevice &)> &disegna);
+// Writes dati to file through a temporary file renamed at the end, so a
+// failure leaves the old file as it was: empty, or the reason in Italian.
+QString scriviFileIntero(const QString &file, const QByteArray &dati);
 
 // 53 random bits as a double of [0, 1): the top of 64 random bits, scaled
 // by 2^-53, so 1.0 can never come out.
@@ -55,8 +60,8 @@ public:
     void stampaFinestra(QWidget *area) override;
     void stampaRighe(const QStringList &righe, const QString &carattere, int punti) override;
     bool stampantePronta() override;
-    bool pdfFinestra(QWidget *area, const QString &file) override;
-    bool pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) override;
+    QString pdfFinestra(QWidget *area, const QString &file) override;
+    QString pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) override;
     QString fileDaSalvare(QWidget *genitore, const QString &nome) override;
     bool proponi(QWidget *genitore, const QString &titolo, const QString &testo) override;
     QDate oggi() override;
@@ -85,4 +90,6 @@ private:
     ChiudiSuoni chiudiSuoni = nullptr;
     bool moduloProvato = false;
     CodaStampa coda;
+    // The folder of the last save, for the run only.
+    QString ultimaCartella;
 };

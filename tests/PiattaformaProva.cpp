@@ -20,22 +20,16 @@ void PiattaformaProva::stampaFinestra(QWidget *area)
     pagineFinestra.append({area ? area->window()->objectName() : QString()});
 }
 
-bool PiattaformaProva::pdfFinestra(QWidget *area, const QString &file)
+QString PiattaformaProva::pdfFinestra(QWidget *area, const QString &file)
 {
-    QPrinter pdf(QPrinter::HighResolution);
-    preparaPdf(pdf, file);
-    disegnaFinestra(area, pdf);
     pdfScritti.append(file);
-    return QFileInfo(file).size() > 0;
+    return scriviPdf(file, [area](QPagedPaintDevice &pdf) { disegnaFinestra(area, pdf); });
 }
 
-bool PiattaformaProva::pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file)
+QString PiattaformaProva::pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file)
 {
-    QPrinter pdf(QPrinter::HighResolution);
-    preparaPdf(pdf, file);
-    scriviRighe(righe, carattere, punti, pdf);
     pdfScritti.append(file);
-    return QFileInfo(file).size() > 0;
+    return scriviPdf(file, [&](QPagedPaintDevice &pdf) { scriviRighe(righe, carattere, punti, pdf); });
 }
 
 QStringList PiattaformaProva::nomiSuoni() const

@@ -134,8 +134,8 @@ public:
         testiStampati.append({righe, carattere, punti});
     }
     bool stampantePronta() override { return stampante; }
-    bool pdfFinestra(QWidget *area, const QString &file) override;
-    bool pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) override;
+    QString pdfFinestra(QWidget *area, const QString &file) override;
+    QString pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) override;
     QString fileDaSalvare(QWidget *, const QString &nome) override
     {
         nomiProposti.append(nome);

@@ -314,7 +314,7 @@ private slots:
             b.clic(QStringLiteral("OptionRighe(5)"), c);
             for (const QString &testo : {c->foglio().scheda, c->foglio().correzione}) {
                 const QString file = cartella.filePath(QStringLiteral("foglio.pdf"));
-                QVERIFY(b.piattaforma.pdfRighe(FormStampa::righeSulFoglio(testo), FormStampa::caratterePerFoglio, 12, file));
+                QVERIFY(b.piattaforma.pdfRighe(FormStampa::righeSulFoglio(testo), FormStampa::caratterePerFoglio, 12, file).isEmpty());
                 const LetturaPdf pdf = leggiPdf(file);
                 if (!pdf.letto)
                     QSKIP("poppler-utils missing");

@@ -6,8 +6,15 @@
 #include "words/NumeriInLettere.h"
 #include "worksheets/FinestraScheda.h"
 #include "worksheets/PiccoloOrbetto.h"
+#include "shell/PiattaformaQt.h"
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -256,6 +263,62 @@ private slots:
                 voci << a->text();
         QVERIFY(voci.contains(QStringLiteral("Nuova scheda           ")));
         QVERIFY(voci.contains(QStringLiteral("Stampa         ")));
+    }
+
+    // "Salva PDF" where the file cannot go: the teacher reads why, an old
+    // file keeps its content and no piece of the new one is left. A full
+    // disk is a limit on the size of the files this process writes.
+    void salvaPdfCheNonRiesce()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command6"));
+        b.menu(QStringLiteral("mnuStampa"));
+        FinestraScheda *s = scheda(b, "formSt99a");
+        QTemporaryDir cartella;
+        const QString vecchio = cartella.filePath(QStringLiteral("scheda.pdf"));
+        QFile f(vecchio);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("vecchia scheda");
+        f.close();
+        const auto salva = [&](const QString &file) {
+            b.piattaforma.fileScelto = file;
+            b.menu(QStringLiteral("mnuSalvaPdf"), s);
+            return b.piattaforma.box.takeLast().testo;
+        };
+        const auto vecchioIntatto = [&] {
+            QFile g(vecchio);
+            return g.open(QIODevice::ReadOnly) && g.readAll() == "vecchia scheda"
+                   && QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden) == QStringList(QStringLiteral("scheda.pdf"));
+        };
+
+        QVERIFY(salva(cartella.filePath(QStringLiteral("manca/scheda.pdf"))).endsWith(QStringLiteral("La cartella non esiste.")));
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit prima{};
+        getrlimit(RLIMIT_FSIZE, &prima);
+        for (const rlim_t limite : {rlim_t(0), rlim_t(8192)}) {
+            rlimit stretto = prima;
+            stretto.rlim_cur = limite;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &stretto), 0);
+            const QString detto = salva(vecchio);
+            setrlimit(RLIMIT_FSIZE, &prima);
+            QVERIFY2(detto.startsWith(QStringLiteral("Non è stato possibile salvare il file PDF:\r\n") + vecchio), qPrintable(detto));
+            QVERIFY(detto.endsWith(QStringLiteral("Sul disco non c'è abbastanza spazio.")));
+            QVERIFY(vecchioIntatto());
+        }
+
+        if (geteuid() != 0) {
+            QVERIFY(QFile::setPermissions(vecchio, QFile::ReadOwner));
+            QVERIFY(QFile::setPermissions(cartella.path(), QFile::ReadOwner | QFile::ExeOwner));
+            const QString detto = salva(vecchio);
+            QFile::setPermissions(cartella.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QVERIFY(detto.endsWith(QStringLiteral("Non c'è il permesso di scrivere in questa cartella.")));
+            QVERIFY(vecchioIntatto());
+        }
+
+        // A name typed without ".pdf" gets it.
+        QVERIFY(salva(cartella.filePath(QStringLiteral("nuova"))).endsWith(cartella.filePath(QStringLiteral("nuova.pdf"))));
+        QVERIFY(QFileInfo(cartella.filePath(QStringLiteral("nuova.pdf"))).size() > 1000);
     }
 
     // Every text box of the sheets and the composer: a paste with nothing

@@ -117,14 +117,14 @@ int main(int argc, char *argv[])
             // As "Salva PDF" writes it; the composer writes its sheet's lines.
             if (auto *composer = qobject_cast<FormStampa *>(finestra)) {
                 if (!piattaforma.pdfRighe(FormStampa::righeSulFoglio(composer->foglio().scheda), FormStampa::caratterePerFoglio,
-                                          composer->dimensioneCarattere(), nome))
+                                          composer->dimensioneCarattere(), nome).isEmpty())
                     return 1;
             } else if (auto *scheda = qobject_cast<FinestraScheda *>(finestra)) {
-                bool scritto = false;
-                scheda->sullaCarta([&] { scritto = piattaforma.pdfFinestra(finestra->area(), nome); });
-                if (!scritto)
+                QString motivo;
+                scheda->sullaCarta([&] { motivo = piattaforma.pdfFinestra(finestra->area(), nome); });
+                if (!motivo.isEmpty())
                     return 1;
-            } else if (!piattaforma.pdfFinestra(finestra->area(), nome)) {
+            } else if (!piattaforma.pdfFinestra(finestra->area(), nome).isEmpty()) {
                 return 1;
             }
             continue;

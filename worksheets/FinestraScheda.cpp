@@ -135,9 +135,9 @@ FinestraScheda::FinestraScheda(Contesto &c, const DescrizioneScheda &descrizione
     QAction *stampa = voceMenu(QStringLiteral("mnustampa"), QStringLiteral("Stampa") + QString(d.spaziStampa, QLatin1Char(' ')));
     const auto salva = [this] {
         fogli::salvaPdf(ctx, this, QStringLiteral("scheda-") + objectName().mid(6), [this](const QString &file) {
-            bool scritto = false;
-            sullaCarta([&] { scritto = ctx.piattaforma.pdfFinestra(area(), file); });
-            return scritto;
+            QString motivo;
+            sullaCarta([&] { motivo = ctx.piattaforma.pdfFinestra(area(), file); });
+            return motivo;
         });
     };
     connect(stampa, &QAction::triggered, this, [this, salva] {

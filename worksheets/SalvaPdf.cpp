@@ -12,17 +12,22 @@ QString nomePdf(Contesto &ctx, const QString &cosa)
     return cosa + QLatin1Char('-') + ctx.piattaforma.oggi().toString(Qt::ISODate) + QStringLiteral(".pdf");
 }
 
-void salvaPdf(Contesto &ctx, QWidget *finestra, const QString &cosa, const std::function<bool(const QString &)> &scrivi)
+void salvaPdf(Contesto &ctx, QWidget *finestra, const QString &cosa,
+              const std::function<QString(const QString &)> &scrivi)
 {
-    const QString file = ctx.piattaforma.fileDaSalvare(finestra, nomePdf(ctx, cosa));
+    QString file = ctx.piattaforma.fileDaSalvare(finestra, nomePdf(ctx, cosa));
     if (file.isEmpty())
         return;
-    // Either way the teacher is told: where the sheet is, or that it is not.
-    if (scrivi(file))
+    if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        file += QStringLiteral(".pdf");
+    // Either way the teacher is told: where the sheet is, or why it is not.
+    const QString motivo = scrivi(file);
+    if (motivo.isEmpty())
         ctx.piattaforma.informa(finestra, testi::titoloBox, QStringLiteral("La scheda è stata salvata nel file:\r\n") + file);
     else
         ctx.piattaforma.informa(finestra, testi::titoloBox,
-                                QStringLiteral("Non è stato possibile salvare il file PDF:\r\n") + file);
+                                QStringLiteral("Non è stato possibile salvare il file PDF:\r\n") + file
+                                    + QStringLiteral("\r\n") + motivo);
 }
 
 void stampaOPdf(Contesto &ctx, QWidget *finestra, const std::function<void()> &stampa,

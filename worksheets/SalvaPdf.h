@@ -14,9 +14,10 @@ namespace fogli {
 // "cosa-2026-12-08.pdf": what the sheet is and the day it was made.
 QString nomePdf(Contesto &ctx, const QString &cosa);
 
-// Asks where to save, then writes the file with scrivi; says so when the
-// file could not be written, and where it is when it could.
-void salvaPdf(Contesto &ctx, QWidget *finestra, const QString &cosa, const std::function<bool(const QString &)> &scrivi);
+// Asks where to save, then writes the file with scrivi (which returns why
+// it could not, or nothing); says where the file is, or why it is not.
+void salvaPdf(Contesto &ctx, QWidget *finestra, const QString &cosa,
+              const std::function<QString(const QString &)> &scrivi);
 
 // "Stampa": on the printer; with none set up, a box says so and offers the
 // PDF instead (salva runs on Yes).
