@@ -76,8 +76,9 @@ void preparaApplicazione(QApplication &app)
     // settings point into the read-only resources: nothing is read from or
     // written to the disk, and the dialog remembers only for the run.
     QSettings::setDefaultFormat(QSettings::IniFormat);
-    for (QSettings::Scope ambito : {QSettings::UserScope, QSettings::SystemScope})
-        QSettings::setPath(QSettings::IniFormat, ambito, QStringLiteral(":/impostazioni"));
+    for (QSettings::Format formato : {QSettings::NativeFormat, QSettings::IniFormat})
+        for (QSettings::Scope ambito : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(formato, ambito, QStringLiteral(":/impostazioni"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Fusion caches its button images under names made from the palette,
     // and every exercise brings a new background colour: measured here, a
