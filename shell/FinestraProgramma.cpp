@@ -9,7 +9,10 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QApplication>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QScreen>
 #include <QShortcut>
 
@@ -136,7 +139,73 @@ bool FinestraProgramma::eventFilter(QObject *oggetto, QEvent *evento)
 {
     if (oggetto == cornice && evento->type() == QEvent::Resize)
         adattaAllaCornice();
+    else if (oggetto == menuWidget() && evento->type() == QEvent::Resize)
+        adattaBarra();
     return QMainWindow::eventFilter(oggetto, evento);
+}
+
+namespace {
+
+// Menu-bar items measured and drawn without their trailing blanks.
+class StileBarraStretta : public QProxyStyle
+{
+public:
+    explicit StileBarraStretta(QObject *genitore) : QProxyStyle() { setParent(genitore); }
+
+    QSize sizeFromContents(ContentsType tipo, const QStyleOption *opzione, const QSize &contenuto,
+                           const QWidget *w) const override
+    {
+        if (tipo == CT_MenuBarItem)
+            if (const auto *voce = qstyleoption_cast<const QStyleOptionMenuItem *>(opzione)) {
+                QStyleOptionMenuItem corta = *voce;
+                corta.text = voce->text.trimmed();
+                const QSize testo = voce->fontMetrics.size(Qt::TextShowMnemonic, corta.text);
+                const QSize intera = voce->fontMetrics.size(Qt::TextShowMnemonic, voce->text);
+                return QProxyStyle::sizeFromContents(tipo, &corta, contenuto - intera + testo, w);
+            }
+        return QProxyStyle::sizeFromContents(tipo, opzione, contenuto, w);
+    }
+
+    void drawControl(ControlElement elemento, const QStyleOption *opzione, QPainter *p,
+                     const QWidget *w) const override
+    {
+        if (elemento == CE_MenuBarItem)
+            if (const auto *voce = qstyleoption_cast<const QStyleOptionMenuItem *>(opzione)) {
+                QStyleOptionMenuItem corta = *voce;
+                corta.text = voce->text.trimmed();
+                QProxyStyle::drawControl(elemento, &corta, p, w);
+                return;
+            }
+        QProxyStyle::drawControl(elemento, opzione, p, w);
+    }
+};
+
+} // namespace
+
+void FinestraProgramma::adattaBarra()
+{
+    auto *barra = qobject_cast<QMenuBar *>(menuWidget());
+    if (!barra || barra->actions().isEmpty() || adattandoBarra)
+        return;
+    // A new type changes the bar's height and resizes it again.
+    adattandoBarra = true;
+    QFont f = QApplication::font(barra);
+    barra->setFont(f);
+    QAction *ultima = barra->actions().constLast();
+    const auto stretta = [&] { return barra->actionGeometry(ultima).right() >= barra->width() - 2; };
+    // First the captions' trailing blanks go (on the screen only: the
+    // texts stay as they are), then the type gets smaller.
+    barra->setStyle(nullptr);
+    if (stretta()) {
+        if (!stileStretto)
+            stileStretto = new StileBarraStretta(barra);
+        barra->setStyle(stileStretto);
+    }
+    while (stretta() && f.pointSizeF() > 6) {
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+        barra->setFont(f);
+    }
+    adattandoBarra = false;
 }
 
 void FinestraProgramma::chiudi()
@@ -169,6 +238,7 @@ QAction *FinestraProgramma::voceMenu(const QString &nome, const QString &testo)
 {
     QAction *voce = menuBar()->addAction(testo);
     voce->setObjectName(nome);
+    menuBar()->installEventFilter(this);
     return voce;
 }
 

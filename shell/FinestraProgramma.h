@@ -72,4 +72,9 @@ private:
     Tastiera *tastiera;
     Ruolo ruoloFinestra;
     bool chiusuraDecisa = false;
+    // The menu bar's type shrinks until its last item fits its width: no
+    // item ever hides behind the bar's "»".
+    void adattaBarra();
+    bool adattandoBarra = false;
+    QStyle *stileStretto = nullptr;
 };

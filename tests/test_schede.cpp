@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -319,6 +320,19 @@ private slots:
         // A name typed without ".pdf" gets it.
         QVERIFY(salva(cartella.filePath(QStringLiteral("nuova"))).endsWith(cartella.filePath(QStringLiteral("nuova.pdf"))));
         QVERIFY(QFileInfo(cartella.filePath(QStringLiteral("nuova.pdf"))).size() > 1000);
+    }
+
+    // Every item of the longest menu bars shows, at the windows' own size
+    // (as on an 800×600 screen): none behind the bar's "»".
+    void barraDeiMenuIntera()
+    {
+        Banco b;
+        for (const char *bottone : {"Command13", "Command2", "Command6", "Command20", "Command11"}) {
+            FinestraProgramma *f = b.apri(QString::fromLatin1(bottone));
+            auto *barra = qobject_cast<QMenuBar *>(f->menuWidget());
+            QVERIFY(barra);
+            QVERIFY2(barra->actionGeometry(barra->actions().constLast()).right() < barra->width(), bottone);
+        }
     }
 
     // Every text box of the sheets and the composer: a paste with nothing
