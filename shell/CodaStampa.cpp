@@ -1,33 +1,126 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CodaStampa.h"
 
+#include <QObject>
+#include <QPrinter>
 #include <QPrinterInfo>
+#include <QTimer>
 
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
 
-struct CodaStampa::Stato {
-    std::mutex mutex;
-    std::condition_variable cambiato;
-    std::deque<std::function<bool()>> lavori;
-    bool lavora = false;
-    std::optional<bool> stampante;
-    unsigned risposte = 0;
+using Orologio = std::chrono::steady_clock;
+
+Stampante stampanteDiSistema()
+{
+    return {
+        .cerca = [] { return !QPrinterInfo::defaultPrinter().isNull(); },
+        .consegna =
+            [](const DisegnoStampa &foglio) {
+                const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+                if (info.isNull())
+                    return EsitoStampa::NessunaStampante;
+                QPrinter stampante(info, QPrinter::HighResolution);
+                if (!foglio(stampante) || stampante.printerState() == QPrinter::Error)
+                    return EsitoStampa::NonRiuscita;
+                return EsitoStampa::Stampata;
+            },
+    };
+}
+
+namespace {
+
+// A job: a sheet, or only a look for the printer (no sheet).
+struct Lavoro {
+    DisegnoStampa foglio;
+    unsigned numero = 0;
 };
 
-CodaStampa::CodaStampa() : stato(std::make_shared<Stato>()) {}
+struct InCorso {
+    DisegnoStampa foglio;
+    unsigned numero = 0;
+    Orologio::time_point inizio;
+    bool ritirato = false;
+};
+
+} // namespace
+
+struct CodaStampa::Stato {
+    const Stampante stampante;
+    std::mutex mutex;
+    std::condition_variable cambiato;
+    std::deque<Lavoro> lavori;
+    std::optional<InCorso> corrente;
+    unsigned numeri = 0;
+    bool lavora = false;
+    std::optional<bool> trovata;
+    unsigned risposte = 0;
+    std::chrono::milliseconds pazienza;
+
+    Stato(Stampante s, std::chrono::milliseconds p) : stampante(std::move(s)), pazienza(p) {}
+    // Where the reports go; both null once the queue is being destroyed.
+    QObject *guardia = nullptr;
+    CodaStampa *coda = nullptr;
+    // Touched on the queue's own thread only.
+    Avvisi avvisi;
+    unsigned fermoSu = 0;
+
+    int fogli() const
+    {
+        int n = corrente && corrente->foglio && !corrente->ritirato ? 1 : 0;
+        for (const Lavoro &l : lavori)
+            n += l.foglio ? 1 : 0;
+        return n;
+    }
+    // Runs passo on the queue's thread, from its event loop. Under mutex.
+    void posta(std::function<void(CodaStampa &)> passo)
+    {
+        if (guardia)
+            QMetaObject::invokeMethod(guardia, [c = coda, passo = std::move(passo)] { passo(*c); },
+                                      Qt::QueuedConnection);
+    }
+};
+
+CodaStampa::CodaStampa(Stampante s, std::chrono::milliseconds pazienza)
+    : stato(std::make_shared<Stato>(std::move(s), pazienza)),
+      guardia(std::make_unique<QObject>())
+{
+    stato->guardia = guardia.get();
+    stato->coda = this;
+}
 
 CodaStampa::~CodaStampa()
 {
-    // A working printer gets what it was handed; a stalled one is given up.
+    {
+        std::lock_guard blocco(stato->mutex);
+        stato->guardia = nullptr;
+        stato->coda = nullptr;
+    }
+    // A working printer gets what it was handed; a stalled one is given up
+    // (the teacher was asked about it before the program ended).
     aspetta(std::chrono::seconds(3));
+}
+
+void CodaStampa::seguiCon(Avvisi avvisi)
+{
+    std::lock_guard blocco(stato->mutex);
+    stato->avvisi = std::move(avvisi);
+}
+
+void CodaStampa::pazienza(std::chrono::milliseconds attesa)
+{
+    std::lock_guard blocco(stato->mutex);
+    stato->pazienza = attesa;
 }
 
 void CodaStampa::cercaStampante()
 {
-    accoda([] { return !QPrinterInfo::defaultPrinter().isNull(); });
+    std::lock_guard blocco(stato->mutex);
+    stato->lavori.push_back({.foglio = {}, .numero = ++stato->numeri});
+    avvia();
 }
 
 std::optional<bool> CodaStampa::stampante(std::chrono::milliseconds attesa)
@@ -40,17 +133,44 @@ std::optional<bool> CodaStampa::stampante(std::chrono::milliseconds attesa)
     cercaStampante();
     std::unique_lock blocco(stato->mutex);
     stato->cambiato.wait_for(blocco, attesa, [this, prima] { return stato->risposte > prima; });
-    return stato->stampante;
+    return stato->trovata;
 }
 
-void CodaStampa::accoda(std::function<bool()> lavoro)
+void CodaStampa::accoda(DisegnoStampa foglio)
 {
     std::lock_guard blocco(stato->mutex);
-    stato->lavori.push_back(std::move(lavoro));
-    if (!stato->lavora) {
-        stato->lavora = true;
-        avvia();
-    }
+    stato->lavori.push_back({.foglio = std::move(foglio), .numero = ++stato->numeri});
+    avvia();
+    // Behind a printer already known to be stuck, the teacher hears of
+    // this sheet too.
+    stato->posta([](CodaStampa &c) { c.controlla(0); });
+}
+
+int CodaStampa::inAttesa() const
+{
+    std::lock_guard blocco(stato->mutex);
+    return stato->fogli();
+}
+
+std::vector<CodaStampa::Foglio> CodaStampa::fogli() const
+{
+    std::lock_guard blocco(stato->mutex);
+    std::vector<Foglio> copie;
+    if (stato->corrente && stato->corrente->foglio && !stato->corrente->ritirato)
+        copie.push_back({stato->corrente->numero, stato->corrente->foglio});
+    for (const Lavoro &l : stato->lavori)
+        if (l.foglio)
+            copie.push_back({l.numero, l.foglio});
+    return copie;
+}
+
+void CodaStampa::ritira(const std::vector<unsigned> &numeri)
+{
+    const auto tra = [&numeri](unsigned n) { return std::find(numeri.begin(), numeri.end(), n) != numeri.end(); };
+    std::lock_guard blocco(stato->mutex);
+    if (stato->corrente && tra(stato->corrente->numero))
+        stato->corrente->ritirato = true;
+    std::erase_if(stato->lavori, [&tra](const Lavoro &l) { return l.foglio && tra(l.numero); });
 }
 
 bool CodaStampa::aspetta(std::chrono::milliseconds attesa)
@@ -59,19 +179,69 @@ bool CodaStampa::aspetta(std::chrono::milliseconds attesa)
     return stato->cambiato.wait_for(blocco, attesa, [this] { return !stato->lavora; });
 }
 
+// numero: the job whose patience ran out, or 0 after a sheet was added.
+void CodaStampa::controlla(unsigned numero)
+{
+    std::function<void(int)> ferma;
+    int fogli = 0;
+    {
+        std::lock_guard blocco(stato->mutex);
+        const auto &c = stato->corrente;
+        if (!c || Orologio::now() - c->inizio < stato->pazienza)
+            return;
+        // Once per stuck job, and again for every sheet put behind it.
+        if (numero != 0 && (numero != c->numero || stato->fermoSu == numero))
+            return;
+        fogli = stato->fogli();
+        if (fogli == 0)
+            return;
+        stato->fermoSu = c->numero;
+        ferma = stato->avvisi.ferma;
+    }
+    if (ferma)
+        ferma(fogli);
+}
+
 void CodaStampa::avvia()
 {
+    if (stato->lavora)
+        return;
+    stato->lavora = true;
     // The thread keeps the state alive: it may outlive this queue.
     std::thread([s = stato] {
         std::unique_lock blocco(s->mutex);
         while (!s->lavori.empty()) {
-            std::function<bool()> lavoro = std::move(s->lavori.front());
+            Lavoro lavoro = std::move(s->lavori.front());
             s->lavori.pop_front();
+            const unsigned numero = lavoro.numero;
+            s->corrente = InCorso{.foglio = lavoro.foglio, .numero = numero, .inizio = Orologio::now()};
+            s->posta([numero, dopo = s->pazienza + std::chrono::milliseconds(1)](CodaStampa &c) {
+                QTimer::singleShot(dopo, c.guardia.get(), [&c, numero] { c.controlla(numero); });
+            });
             blocco.unlock();
-            const bool trovata = lavoro();
+            std::optional<EsitoStampa> esito;
+            bool trovata = false;
+            if (lavoro.foglio) {
+                esito = s->stampante.consegna(lavoro.foglio);
+                trovata = *esito != EsitoStampa::NessunaStampante;
+            } else {
+                trovata = s->stampante.cerca();
+            }
             blocco.lock();
-            s->stampante = trovata;
+            const bool ritirato = s->corrente->ritirato;
+            s->corrente.reset();
+            s->trovata = trovata;
             ++s->risposte;
+            if (esito && !ritirato)
+                s->posta([e = *esito, n = s->fogli()](CodaStampa &c) {
+                    std::function<void(EsitoStampa, int)> avviso;
+                    {
+                        std::lock_guard b(c.stato->mutex);
+                        avviso = c.stato->avvisi.esito;
+                    }
+                    if (avviso)
+                        avviso(e, n);
+                });
             s->cambiato.notify_all();
         }
         s->lavora = false;

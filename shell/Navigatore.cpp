@@ -9,7 +9,11 @@
 #include "Piattaforma.h"
 #include "Testi.h"
 
-Navigatore::Navigatore(Contesto &c) : ctx(c) {}
+Navigatore::Navigatore(Contesto &c)
+    : ctx(c), stampe(c.piattaforma, [this] { return static_cast<QWidget *>(finestraPrincipale.data()); },
+                     [this] { esci(); })
+{
+}
 
 void Navigatore::Avvio()
 {
@@ -51,14 +55,23 @@ void Navigatore::TornaAlMenu(FinestraProgramma *chiamante, bool azzeraContatori)
 
 bool Navigatore::ConfermaUscita(QWidget *genitore)
 {
-    if (!ctx.piattaforma.chiediSiNo(genitore, testi::titoloBox, QStringLiteral("Vuoi uscire dal programma?")))
+    if (ctx.piattaforma.schedeDaStampare() > 0) {
+        if (stampe.primaDiUscire(genitore) != AvvisiStampa::Uscita::Ora)
+            return false;
+    } else if (!ctx.piattaforma.chiediSiNo(genitore, testi::titoloBox, QStringLiteral("Vuoi uscire dal programma?"))) {
         return false;
+    }
+    esci();
+    return true;
+}
+
+void Navigatore::esci()
+{
     fine = true;
     const auto tutte = aperte();
     for (FinestraProgramma *f : tutte)
         f->chiudi();
     ctx.piattaforma.terminaProgramma();
-    return true;
 }
 
 void Navigatore::MostraInformazioni(QWidget *genitore)

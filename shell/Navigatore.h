@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AvvisiStampa.h"
+#include "FinestraProgramma.h"
+
 #include <QList>
 #include <QMap>
 #include <QPointer>
 #include <QString>
 
 class Contesto;
-#include "FinestraProgramma.h"
 class QWidget;
 
 // Which windows are open and how the pupil moves between them. Exactly one
@@ -32,7 +34,9 @@ public:
     // exercise window closed.
     void TornaAlMenu(FinestraProgramma *chiamante, bool azzeraContatori);
     // "Vuoi uscire dal programma?": on Yes every window closes and the
-    // program ends. Returns whether it ended.
+    // program ends. With sheets still waiting for the printer the question
+    // says so and offers to wait for them or to save them as PDF files.
+    // Returns whether it ended.
     bool ConfermaUscita(QWidget *genitore);
     void MostraInformazioni(QWidget *genitore);
 
@@ -53,10 +57,13 @@ public:
 
 private:
     void primaAttivazione(FinestraProgramma *finestra);
+    // Every window closes and the program ends.
+    void esci();
 
     Contesto &ctx;
     QPointer<FinestraProgramma> finestraPrincipale;
     QPointer<FinestraProgramma> ultimaAttiva;
     QMap<QString, QPointer<FinestraProgramma>> affiancate;
     bool fine = false;
+    AvvisiStampa stampe;
 };

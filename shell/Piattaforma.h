@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CodaStampa.h"
+
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -33,11 +36,26 @@ public:
     // Message boxes: a Yes/No question (true on Yes) and an OK notice.
     virtual bool chiediSiNo(QWidget *genitore, const QString &titolo, const QString &testo) = 0;
     virtual void informa(QWidget *genitore, const QString &titolo, const QString &testo) = 0;
+    // A question with its own buttons: the index of the one pressed
+    // (Escape and closing the box give the last).
+    virtual int scegli(QWidget *genitore, const QString &titolo, const QString &testo,
+                       const QStringList &bottoni) = 0;
 
     // Printing on the default printer; nothing happens without one.
     virtual void stampaFinestra(QWidget *area) = 0;
     virtual void stampaRighe(const QStringList &righe, const QString &carattere, int punti) = 0;
     virtual bool stampantePronta() = 0;
+    // What became of the sheets sent to the printer, from the event loop.
+    virtual void seguiStampe(CodaStampa::Avvisi avvisi) = 0;
+    // Sheets sent to the printer and not yet out.
+    virtual int schedeDaStampare() = 0;
+    // Takes them out of the print queue and writes each as a PDF: file,
+    // then the same name with "-2", "-3"...
+    struct PdfScritto {
+        QString file;
+        QString motivo; // empty: written
+    };
+    virtual QList<PdfScritto> pdfDaStampare(const QString &file) = 0;
 
     // The same drawings as an A4 PDF file: empty when it was written whole,
     // else why not, in Italian (the file then keeps what it held before).

@@ -160,6 +160,22 @@ void PiattaformaQt::informa(QWidget *genitore, const QString &titolo, const QStr
     box.exec();
 }
 
+int PiattaformaQt::scegli(QWidget *genitore, const QString &titolo, const QString &testo, const QStringList &bottoni)
+{
+    QMessageBox box(QMessageBox::Question, titolo, righeSchermo(testo), QMessageBox::NoButton, genitore);
+    QList<QAbstractButton *> premibili;
+    for (const QString &b : bottoni)
+        premibili.append(box.addButton(b, QMessageBox::ActionRole));
+    if (premibili.isEmpty())
+        return -1;
+    box.setDefaultButton(qobject_cast<QPushButton *>(premibili.constFirst()));
+    box.setEscapeButton(premibili.constLast());
+    allaScalaDellaFinestra(box, genitore);
+    box.exec();
+    const qsizetype scelto = premibili.indexOf(box.clickedButton());
+    return int(scelto < 0 ? premibili.size() - 1 : scelto);
+}
+
 FiguraFinestra registraFinestra(QWidget *area)
 {
     // Recorded as drawing commands, so that text stays text and the page is
@@ -178,14 +194,14 @@ FiguraFinestra registraFinestra(QWidget *area)
     return f;
 }
 
-void stampaFigura(const FiguraFinestra &f, QPagedPaintDevice &stampante)
+bool stampaFigura(const FiguraFinestra &f, QPagedPaintDevice &stampante)
 {
     // A window wider than tall goes on a landscape page, as large as fits.
     if (f.dimensione.width() > f.dimensione.height())
         stampante.setPageOrientation(QPageLayout::Landscape);
     QPainter pagina;
     if (!pagina.begin(&stampante))
-        return;
+        return false;
     QRectF utile = stampante.pageLayout().paintRectPixels(stampante.logicalDpiX());
     // The pupil's name, class and date above the sheet.
     QFont intestazione(QStringLiteral("Liberation Sans"));
@@ -203,19 +219,19 @@ void stampaFigura(const FiguraFinestra &f, QPagedPaintDevice &stampante)
     pagina.translate(0, sotto);
     pagina.scale(scala / giaScalata, scala / giaScalata);
     pagina.drawPicture(0, 0, f.figura);
-    pagina.end();
+    return pagina.end();
 }
 
-void disegnaFinestra(QWidget *area, QPagedPaintDevice &stampante)
+bool disegnaFinestra(QWidget *area, QPagedPaintDevice &stampante)
 {
-    stampaFigura(registraFinestra(area), stampante);
+    return stampaFigura(registraFinestra(area), stampante);
 }
 
-void scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPagedPaintDevice &stampante)
+bool scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPagedPaintDevice &stampante)
 {
     QPainter pagina;
     if (!pagina.begin(&stampante))
-        return;
+        return false;
     const QRect utile = stampante.pageLayout().paintRectPixels(stampante.logicalDpiX());
     // Measured at 100 points, then sized: the widest row fits the page's
     // width (a grid of exercises stays a grid); with room to spare below,
@@ -244,7 +260,7 @@ void scriviRighe(const QStringList &righe, const QString &carattere, int punti, 
         pagina.drawText(0, y, riga);
         y += metriche.lineSpacing();
     }
-    pagina.end();
+    return pagina.end();
 }
 
 // The printer is looked for and fed on the print queue's thread: a stalled
@@ -253,21 +269,14 @@ void PiattaformaQt::stampaFinestra(QWidget *area)
 {
     if (!area)
         return;
-    coda.accoda([figura = registraFinestra(area)] {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull())
-            return false;
-        QPrinter stampante(info, QPrinter::HighResolution);
-        stampaFigura(figura, stampante);
-        return true;
-    });
+    coda.accoda([figura = registraFinestra(area)](QPagedPaintDevice &pagina) { return stampaFigura(figura, pagina); });
 }
 
 bool PiattaformaQt::stampantePronta()
 {
     // Asked without freezing the window: a print server that does not
     // answer in time counts as the last answer, or as a printer when none is
-    // known (the job is then dropped quietly if it cannot go out).
+    // known (a sheet that then cannot go out is reported by the queue).
     return coda.stampante(std::chrono::milliseconds(50)).value_or(true);
 }
 
@@ -300,7 +309,7 @@ QString scriviFileIntero(const QString &file, const QByteArray &dati)
     return QStringLiteral("Il disco non ha accettato il file.");
 }
 
-QString scriviPdf(const QString &file, const std::function<void(QPagedPaintDevice &)> &disegna)
+QString scriviPdf(const QString &file, const DisegnoStampa &disegna)
 {
     // Drawn in memory first: the file is touched only with the whole PDF.
     QBuffer memoria;
@@ -310,7 +319,8 @@ QString scriviPdf(const QString &file, const std::function<void(QPagedPaintDevic
         pdf.setResolution(1200);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        disegna(pdf);
+        if (!disegna(pdf))
+            return QStringLiteral("La pagina non è stata disegnata.");
     }
     if (memoria.data().isEmpty())
         return QStringLiteral("La pagina non è stata disegnata.");
@@ -319,12 +329,12 @@ QString scriviPdf(const QString &file, const std::function<void(QPagedPaintDevic
 
 QString PiattaformaQt::pdfFinestra(QWidget *area, const QString &file)
 {
-    return scriviPdf(file, [area](QPagedPaintDevice &pdf) { disegnaFinestra(area, pdf); });
+    return scriviPdf(file, [area](QPagedPaintDevice &pdf) { return disegnaFinestra(area, pdf); });
 }
 
 QString PiattaformaQt::pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file)
 {
-    return scriviPdf(file, [&](QPagedPaintDevice &pdf) { scriviRighe(righe, carattere, punti, pdf); });
+    return scriviPdf(file, [&](QPagedPaintDevice &pdf) { return scriviRighe(righe, carattere, punti, pdf); });
 }
 
 QString PiattaformaQt::fileDaSalvare(QWidget *genitore, const QString &nome)
@@ -360,14 +370,49 @@ QDate PiattaformaQt::oggi()
 
 void PiattaformaQt::stampaRighe(const QStringList &righe, const QString &carattere, int punti)
 {
-    coda.accoda([righe, carattere, punti] {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull())
-            return false;
-        QPrinter stampante(info, QPrinter::HighResolution);
-        scriviRighe(righe, carattere, punti, stampante);
-        return true;
+    coda.accoda([righe, carattere, punti](QPagedPaintDevice &pagina) {
+        return scriviRighe(righe, carattere, punti, pagina);
     });
+}
+
+void PiattaformaQt::seguiStampe(CodaStampa::Avvisi avvisi)
+{
+    coda.seguiCon(std::move(avvisi));
+}
+
+int PiattaformaQt::schedeDaStampare()
+{
+    return coda.inAttesa();
+}
+
+QList<Piattaforma::PdfScritto> PiattaformaQt::pdfDaStampare(const QString &file)
+{
+    // Written first, then out of the queue: a sheet not written stays there.
+    const std::vector<CodaStampa::Foglio> fogli = coda.fogli();
+    std::vector<DisegnoStampa> disegni;
+    for (const CodaStampa::Foglio &f : fogli)
+        disegni.push_back(f.disegno);
+    const QList<PdfScritto> scritti = scriviPdfNumerati(file, disegni);
+    std::vector<unsigned> salvati;
+    for (qsizetype i = 0; i < scritti.size(); ++i)
+        if (scritti[i].motivo.isEmpty())
+            salvati.push_back(fogli[std::size_t(i)].numero);
+    coda.ritira(salvati);
+    return scritti;
+}
+
+QList<Piattaforma::PdfScritto> scriviPdfNumerati(const QString &file, const std::vector<DisegnoStampa> &fogli)
+{
+    // "schede.pdf", "schede-2.pdf"...: the first as the teacher named it.
+    const QFileInfo info(file);
+    const QString base = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
+    const QString suffisso = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    QList<Piattaforma::PdfScritto> scritti;
+    for (std::size_t i = 0; i < fogli.size(); ++i) {
+        const QString nome = i == 0 ? file : base + QLatin1Char('-') + QString::number(i + 1) + suffisso;
+        scritti.append({nome, scriviPdf(nome, fogli[i])});
+    }
+    return scritti;
 }
 
 bool PiattaformaQt::stampeFinite(int millisecondi)

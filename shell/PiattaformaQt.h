@@ -24,13 +24,16 @@ struct FiguraFinestra {
 };
 FiguraFinestra registraFinestra(QWidget *area);
 // The recorded area as one page, scaled to fit (vector drawing).
-void stampaFigura(const FiguraFinestra &figura, QPagedPaintDevice &stampante);
-void disegnaFinestra(QWidget *area, QPagedPaintDevice &stampante);
+// Each drawing returns whether the device let it paint the whole page.
+bool stampaFigura(const FiguraFinestra &figura, QPagedPaintDevice &stampante);
+bool disegnaFinestra(QWidget *area, QPagedPaintDevice &stampante);
 // Lines of text from the top of the page, going on to new pages.
-void scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPagedPaintDevice &stampante);
+bool scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPagedPaintDevice &stampante);
 // An A4 PDF with margins of 10 mm drawn by disegna, then written whole to
 // file or not at all: empty when written, else the reason in Italian.
-QString scriviPdf(const QString &file, const std::function<void(QPagedPaintDevice &)> &disegna);
+QString scriviPdf(const QString &file, const DisegnoStampa &disegna);
+// Several sheets as file, file-2, file-3... each written whole or not at all.
+QList<Piattaforma::PdfScritto> scriviPdfNumerati(const QString &file, const std::vector<DisegnoStampa> &fogli);
 // Writes dati to file through a temporary file renamed at the end, so a
 // failure leaves the old file as it was: empty, or the reason in Italian.
 QString scriviFileIntero(const QString &file, const QByteArray &dati);
@@ -60,6 +63,10 @@ public:
     void stampaFinestra(QWidget *area) override;
     void stampaRighe(const QStringList &righe, const QString &carattere, int punti) override;
     bool stampantePronta() override;
+    void seguiStampe(CodaStampa::Avvisi avvisi) override;
+    int schedeDaStampare() override;
+    QList<PdfScritto> pdfDaStampare(const QString &file) override;
+    int scegli(QWidget *genitore, const QString &titolo, const QString &testo, const QStringList &bottoni) override;
     QString pdfFinestra(QWidget *area, const QString &file) override;
     QString pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) override;
     QString fileDaSalvare(QWidget *genitore, const QString &nome) override;
@@ -74,6 +81,8 @@ public:
     void precaricaSuoni();
     // Waits for the print jobs handed over; false when they did not end in time.
     bool stampeFinite(int millisecondi);
+    // How long a sheet may wait for the printer before the teacher is told.
+    void pazienzaStampa(std::chrono::milliseconds attesa) { coda.pazienza(attesa); }
     // Whether the sound module is loaded and playing.
     bool suoniAttivi() const { return lettore != nullptr; }
 

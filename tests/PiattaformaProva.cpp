@@ -23,13 +23,28 @@ void PiattaformaProva::stampaFinestra(QWidget *area)
 QString PiattaformaProva::pdfFinestra(QWidget *area, const QString &file)
 {
     pdfScritti.append(file);
-    return scriviPdf(file, [area](QPagedPaintDevice &pdf) { disegnaFinestra(area, pdf); });
+    return scriviPdf(file, [area](QPagedPaintDevice &pdf) { return disegnaFinestra(area, pdf); });
 }
 
 QString PiattaformaProva::pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file)
 {
     pdfScritti.append(file);
-    return scriviPdf(file, [&](QPagedPaintDevice &pdf) { scriviRighe(righe, carattere, punti, pdf); });
+    return scriviPdf(file, [&](QPagedPaintDevice &pdf) { return scriviRighe(righe, carattere, punti, pdf); });
+}
+
+QList<Piattaforma::PdfScritto> PiattaformaProva::pdfDaStampare(const QString &file)
+{
+    // As the real queue: those written leave it, the others stay.
+    const QList<PdfScritto> scritti = scriviPdfNumerati(file, daStampare);
+    std::vector<DisegnoStampa> restano;
+    for (qsizetype i = 0; i < scritti.size(); ++i) {
+        if (scritti[i].motivo.isEmpty())
+            pdfScritti.append(scritti[i].file);
+        else
+            restano.push_back(daStampare[std::size_t(i)]);
+    }
+    daStampare = std::move(restano);
+    return scritti;
 }
 
 QStringList PiattaformaProva::nomiSuoni() const

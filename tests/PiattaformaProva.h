@@ -64,6 +64,12 @@ public:
     QString fileScelto;
     QStringList nomiProposti;
     QStringList pdfScritti;
+    // The print queue as the test sets it: the sheets still waiting, what
+    // the queue reports to, and the buttons pressed in scegli (the last
+    // button when none is left).
+    std::vector<DisegnoStampa> daStampare;
+    CodaStampa::Avvisi avvisiStampe;
+    QList<int> scelte;
 
     QString cartella = QStringLiteral("/prova/orbetto");
     QString separatore = QStringLiteral(".");
@@ -134,6 +140,14 @@ public:
         testiStampati.append({righe, carattere, punti});
     }
     bool stampantePronta() override { return stampante; }
+    void seguiStampe(CodaStampa::Avvisi avvisi) override { avvisiStampe = std::move(avvisi); }
+    int schedeDaStampare() override { return int(daStampare.size()); }
+    QList<PdfScritto> pdfDaStampare(const QString &file) override;
+    int scegli(QWidget *, const QString &titolo, const QString &testo, const QStringList &bottoni) override
+    {
+        box.append({titolo, testo + QStringLiteral(" [") + bottoni.join(QLatin1Char('|')) + QLatin1Char(']'), true});
+        return scelte.isEmpty() ? int(bottoni.size()) - 1 : scelte.takeFirst();
+    }
     QString pdfFinestra(QWidget *area, const QString &file) override;
     QString pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) override;
     QString fileDaSalvare(QWidget *, const QString &nome) override

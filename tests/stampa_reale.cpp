@@ -6,6 +6,10 @@
 //   stampa_reale fermo       - a worksheet while the print server is stalled:
 //                              "consegna N" and "risposta N", the ms the
 //                              window was held by "Stampa" and by the next click
+//   stampa_reale ritorno     - three worksheets while the print server
+//                              (ORBETTO_CUPSD_PID) is stalled, which it then
+//                              wakes: "ferma N" when the teacher was told that
+//                              N sheets wait, "esiti A B C" their outcomes
 // On stdout: "c TEXT" for every piece that must be in the PDF (blanks
 // removed), "righe N" for the longest printed line, "ms N" and "kb N" for
 // the time and peak memory of printing.
@@ -26,6 +30,8 @@
 #include <QPlainTextEdit>
 #include <QTextStream>
 #include <QTimer>
+
+#include <csignal>
 
 #include <sys/resource.h>
 
@@ -64,6 +70,28 @@ int main(int argc, char *argv[])
         while (!fatto && tempo.elapsed() < 5000)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         out << "risposta " << (fatto ? tempo.elapsed() : 99999) << '\n';
+        for (FinestraProgramma *f : ctx.navigatore.aperte())
+            f->chiudi();
+        return 0;
+    }
+    if (cosa == QLatin1String("ritorno")) {
+        QStringList esiti;
+        int ferma = 0;
+        piattaforma.pazienzaStampa(std::chrono::seconds(1));
+        piattaforma.seguiStampe({.esito = [&](EsitoStampa e, int) { esiti.append(QString::number(int(e))); },
+                                 .ferma = [&](int n) { ferma = n; }});
+        auto *scheda = qobject_cast<FinestraScheda *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formSt99a")));
+        for (int i = 0; i < 3; ++i)
+            scheda->findChild<QAction *>(QStringLiteral("mnustampa"))->trigger();
+        tempo.start();
+        while (ferma == 0 && tempo.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        out << "ferma " << ferma << '\n';
+        ::kill(qEnvironmentVariableIntValue("ORBETTO_CUPSD_PID"), SIGCONT);
+        tempo.restart();
+        while (esiti.size() < 3 && tempo.elapsed() < 60000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        out << "esiti " << esiti.join(QLatin1Char(' ')) << '\n';
         for (FinestraProgramma *f : ctx.navigatore.aperte())
             f->chiudi();
         return 0;

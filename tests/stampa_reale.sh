@@ -82,5 +82,23 @@ echo "stalled server: Stampa held the window ${consegna} ms, the next click ${ri
 [ "${risposta:-99999}" -le 100 ] || { echo "FAIL: fermo: a click waited ${risposta} ms"; errori=1; }
 [ "$durata" -le 10000 ] || { echo "FAIL: fermo: the program took ${durata} ms to end"; errori=1; }
 
+# The server stalls and comes back: the teacher is told that the sheets
+# wait, and each is then printed once.
+completati() { lpstat -W completed -o 2>/dev/null | wc -l; }
+for _ in $(seq 100); do [ -z "$(lpstat -o 2>/dev/null)" ] && break; sleep 0.1; done
+prima=$(completati)
+kill -STOP "$pid"
+QT_QPA_PLATFORM=offscreen ORBETTO_CUPSD_PID="$pid" timeout 90 "$programma" ritorno > "$base/ritorno.txt" \
+  || { echo "FAIL: ritorno: the program did not end"; errori=1; }
+kill -CONT "$pid"
+for _ in $(seq 300); do [ -z "$(lpstat -o 2>/dev/null)" ] && break; sleep 0.1; done
+dopo=$(completati)
+ferma=$(awk '/^ferma/ {print $2}' "$base/ritorno.txt")
+esiti=$(awk '/^esiti/ {$1=""; print substr($0, 2)}' "$base/ritorno.txt")
+echo "stalled, then back: the teacher was told ${ferma:-nothing} sheets wait; outcomes '${esiti}'; $((dopo - prima)) jobs printed"
+[ "${ferma:-0}" = 3 ] || { echo "FAIL: ritorno: the stall was not told with 3 sheets"; errori=1; }
+[ "$esiti" = "0 0 0" ] || { echo "FAIL: ritorno: outcomes '$esiti', not three printed"; errori=1; }
+[ "$((dopo - prima))" = 3 ] || { echo "FAIL: ritorno: $((dopo - prima)) jobs reached the server, not 3"; errori=1; }
+
 [ "$errori" = 0 ] || exit 1
-echo "4 passed, 0 failed"
+echo "5 passed, 0 failed"

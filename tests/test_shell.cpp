@@ -10,8 +10,14 @@
 #include "shell/Riscontro.h"
 
 #include <QCloseEvent>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <condition_variable>
+#include <mutex>
 
 namespace {
 
@@ -143,6 +149,154 @@ private slots:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!menu);
         QCOMPARE(b.piattaforma.terminazioni, 1);
+    }
+
+    // Sheets still waiting for the printer at exit: the question says how
+    // many; waiting ends the program with the last sheet, a PDF keeps them.
+    void uscitaConSchedeNonStampate()
+    {
+        QTemporaryDir cartella;
+        const DisegnoStampa foglio = [](QPagedPaintDevice &d) {
+            QPainter p;
+            if (!p.begin(&d))
+                return false;
+            p.drawText(100, 100, QStringLiteral("scheda"));
+            return p.end();
+        };
+        Banco b;
+        b.finoAlMenu();
+        auto &pf = b.piattaforma;
+        pf.daStampare = {foglio, foglio};
+        pf.scelte = {3, 0};
+        QVERIFY(!b.nav().ConfermaUscita(b.principale())); // Annulla
+        QCOMPARE(pf.box.last().testo, QStringLiteral("Vuoi uscire dal programma?\r\n2 schede non sono ancora state "
+                                                     "stampate. [Esci dopo la stampa|Salva in PDF ed esci|Esci "
+                                                     "senza stampare|Annulla]"));
+        QVERIFY(!b.nav().ConfermaUscita(b.principale())); // waits for the printer
+        QCOMPARE(pf.terminazioni, 0);
+        pf.daStampare.pop_back();
+        pf.avvisiStampe.esito(EsitoStampa::Stampata, 1);
+        QCOMPARE(pf.terminazioni, 0);
+        pf.daStampare.clear();
+        pf.avvisiStampe.esito(EsitoStampa::Stampata, 0);
+        QCOMPARE(pf.terminazioni, 1);
+        QVERIFY(b.nav().terminato());
+
+        Banco pdf;
+        pdf.finoAlMenu();
+        pdf.piattaforma.daStampare = {foglio, foglio};
+        // A folder that is not there: nothing leaves the queue.
+        pdf.piattaforma.scelte = {1, 1, 2};
+        pdf.piattaforma.fileScelto = cartella.filePath(QStringLiteral("manca/lezione"));
+        QVERIFY(!pdf.nav().ConfermaUscita(pdf.principale()));
+        QVERIFY(pdf.piattaforma.box.last().testo.startsWith(QStringLiteral("Non è stato possibile salvare il file PDF:")));
+        QVERIFY(pdf.piattaforma.box.last().testo.contains(QStringLiteral("La cartella non esiste.")));
+        QCOMPARE(pdf.piattaforma.schedeDaStampare(), 2);
+        pdf.piattaforma.fileScelto = cartella.filePath(QStringLiteral("lezione"));
+        QVERIFY(pdf.nav().ConfermaUscita(pdf.principale()));
+        const QStringList attesi = {cartella.filePath(QStringLiteral("lezione.pdf")),
+                                    cartella.filePath(QStringLiteral("lezione-2.pdf"))};
+        QCOMPARE(pdf.piattaforma.pdfScritti, attesi);
+        for (const QString &f : attesi)
+            QVERIFY(QFile(f).size() > 500);
+        QCOMPARE(pdf.piattaforma.box.last().testo,
+                 QStringLiteral("Le schede sono state salvate nei file:\r\n") + attesi.join(QStringLiteral("\r\n")));
+        QCOMPARE(pdf.piattaforma.nomiProposti.last(), QStringLiteral("schede-2026-12-08.pdf"));
+        QCOMPARE(pdf.piattaforma.terminazioni, 1);
+
+        Banco lascia;
+        lascia.finoAlMenu();
+        lascia.piattaforma.daStampare = {foglio};
+        lascia.piattaforma.scelte = {2};
+        QVERIFY(lascia.nav().ConfermaUscita(lascia.principale()));
+        QVERIFY(lascia.piattaforma.box.last().testo.contains(QStringLiteral("1 scheda non è ancora stata stampata.")));
+    }
+
+    // While the program runs the teacher hears of every sheet not printed
+    // and of a printer that does not answer; a printed sheet says nothing.
+    void avvisiDellaStampa()
+    {
+        Banco b;
+        b.finoAlMenu();
+        auto &pf = b.piattaforma;
+        pf.box.clear();
+        pf.avvisiStampe.esito(EsitoStampa::Stampata, 0);
+        QVERIFY(pf.box.isEmpty());
+        pf.avvisiStampe.ferma(3);
+        pf.avvisiStampe.esito(EsitoStampa::NonRiuscita, 2);
+        pf.avvisiStampe.esito(EsitoStampa::NessunaStampante, 1);
+        const QStringList testi = {
+            QStringLiteral("La stampante non risponde.\r\n3 schede aspettano di essere stampate: saranno stampate "
+                           "appena la stampante risponde."),
+            QStringLiteral("La scheda non è stata stampata: la stampante non l'ha accettata."),
+            QStringLiteral("La scheda non è stata stampata: su questo computer non è configurata nessuna stampante."),
+        };
+        QCOMPARE(pf.box.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(pf.box[i].testo, testi[i]);
+            QVERIFY(!pf.box[i].domanda);
+        }
+        QCOMPARE(pf.terminazioni, 0);
+    }
+
+    // The real queue with a printer that holds the first sheet: the stall is
+    // told once, and again for a sheet put behind it; when the printer
+    // answers, every sheet is handed over once, in order.
+    void codaConStampanteCheNonRisponde()
+    {
+        std::mutex m;
+        std::condition_variable cv;
+        bool risponde = false;
+        QList<int> consegnati;
+        Stampante scritta{
+            .cerca = [] { return true; },
+            .consegna =
+                [&](const DisegnoStampa &foglio) {
+                    std::unique_lock l(m);
+                    cv.wait(l, [&] { return risponde; });
+                    QPdfWriter pdf(QStringLiteral("/dev/null"));
+                    l.unlock();
+                    const bool fatto = foglio(pdf);
+                    return fatto ? EsitoStampa::Stampata : EsitoStampa::NonRiuscita;
+                },
+        };
+        QList<int> fermi;
+        QList<std::pair<EsitoStampa, int>> esiti;
+        auto coda = std::make_unique<CodaStampa>(scritta, std::chrono::milliseconds(50));
+        coda->seguiCon({.esito = [&](EsitoStampa e, int n) { esiti.append({e, n}); },
+                        .ferma = [&](int n) { fermi.append(n); }});
+        const auto foglio = [&](int n) {
+            return [&, n](QPagedPaintDevice &) {
+                std::lock_guard l(m);
+                consegnati.append(n);
+                return n != 3; // the third does not paint
+            };
+        };
+        for (int n = 1; n <= 3; ++n)
+            coda->accoda(foglio(n));
+        QTRY_COMPARE(fermi, QList<int>({3}));
+        coda->accoda(foglio(4));
+        QTRY_COMPARE(fermi, QList<int>({3, 4}));
+        QTest::qWait(200);
+        QCOMPARE(fermi.size(), 2);
+        QCOMPARE(coda->inAttesa(), 4);
+        // Taking back the fourth: the others stay.
+        const auto copie = coda->fogli();
+        QCOMPARE(copie.size(), std::size_t(4));
+        coda->ritira({copie[3].numero});
+        QCOMPARE(coda->inAttesa(), 3);
+        {
+            std::lock_guard l(m);
+            risponde = true;
+        }
+        cv.notify_all();
+        QTRY_COMPARE(esiti.size(), 3);
+        QVERIFY(coda->aspetta(std::chrono::seconds(5)));
+        QCOMPARE(consegnati, QList<int>({1, 2, 3}));
+        QCOMPARE(esiti[0], std::pair(EsitoStampa::Stampata, 2));
+        QCOMPARE(esiti[2], std::pair(EsitoStampa::NonRiuscita, 0));
+        QCOMPARE(fermi.size(), 2);
+        coda.reset();
     }
 
     void informazioniQuattroRighe()

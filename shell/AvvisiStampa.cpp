@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "AvvisiStampa.h"
+
+#include "Piattaforma.h"
+#include "Testi.h"
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+const QString fermaInizio = QStringLiteral("La stampante non risponde.");
+
+QString nonStampate(int n)
+{
+    return n == 1 ? QStringLiteral("1 scheda non è ancora stata stampata.")
+                  : QString::number(n) + QStringLiteral(" schede non sono ancora state stampate.");
+}
+
+} // namespace
+
+AvvisiStampa::AvvisiStampa(Piattaforma &p, std::function<QWidget *()> f, std::function<void()> e)
+    : piattaforma(p), finestra(std::move(f)), esci(std::move(e))
+{
+    piattaforma.seguiStampe({
+        .esito = [this](EsitoStampa es, int n) { esito(es, n); },
+        .ferma = [this](int n) { ferma(n); },
+    });
+}
+
+AvvisiStampa::~AvvisiStampa()
+{
+    // The queue may outlive the windows: it reports to no one now.
+    piattaforma.seguiStampe({});
+}
+
+AvvisiStampa::Uscita AvvisiStampa::primaDiUscire(QWidget *genitore)
+{
+    const int n = piattaforma.schedeDaStampare();
+    const QString testo = QStringLiteral("Vuoi uscire dal programma?") + crlf + nonStampate(n);
+    switch (piattaforma.scegli(genitore, testi::titoloBox, testo,
+                               {QStringLiteral("Esci dopo la stampa"), QStringLiteral("Salva in PDF ed esci"),
+                                QStringLiteral("Esci senza stampare"), QStringLiteral("Annulla")})) {
+    case 0:
+        // The last sheet may have gone out while the box was open.
+        if (piattaforma.schedeDaStampare() == 0)
+            return Uscita::Ora;
+        esciAllaFine = true;
+        return Uscita::DopoLaStampa;
+    case 1: {
+        const QString nome = QStringLiteral("schede-") + piattaforma.oggi().toString(Qt::ISODate)
+                             + QStringLiteral(".pdf");
+        QString file = piattaforma.fileDaSalvare(genitore, nome);
+        if (file.isEmpty())
+            return Uscita::No;
+        if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            file += QStringLiteral(".pdf");
+        QStringList salvati;
+        QStringList no;
+        for (const Piattaforma::PdfScritto &s : piattaforma.pdfDaStampare(file)) {
+            if (s.motivo.isEmpty())
+                salvati.append(s.file);
+            else
+                no.append(s.file + crlf + s.motivo);
+        }
+        if (!no.isEmpty()) {
+            // Those not written stay in the queue: nothing is lost.
+            piattaforma.informa(genitore, testi::titoloBox,
+                                QStringLiteral("Non è stato possibile salvare il file PDF:") + crlf
+                                    + no.join(crlf));
+            return Uscita::No;
+        }
+        if (!salvati.isEmpty())
+            piattaforma.informa(genitore, testi::titoloBox,
+                                (salvati.size() == 1 ? QStringLiteral("La scheda è stata salvata nel file:")
+                                                     : QStringLiteral("Le schede sono state salvate nei file:"))
+                                    + crlf + salvati.join(crlf));
+        return Uscita::Ora;
+    }
+    case 2:
+        return Uscita::Ora;
+    default:
+        return Uscita::No;
+    }
+}
+
+void AvvisiStampa::esito(EsitoStampa es, int n)
+{
+    if (es == EsitoStampa::NessunaStampante)
+        mostra(QStringLiteral("La scheda non è stata stampata: su questo computer non è configurata nessuna "
+                              "stampante."));
+    else if (es == EsitoStampa::NonRiuscita)
+        mostra(QStringLiteral("La scheda non è stata stampata: la stampante non l'ha accettata."));
+    if (n == 0 && esciAllaFine) {
+        esciAllaFine = false;
+        esci();
+    }
+}
+
+void AvvisiStampa::ferma(int n)
+{
+    const QString attesa = n == 1 ? QStringLiteral("1 scheda aspetta di essere stampata: sarà stampata appena la "
+                                                   "stampante risponde.")
+                                  : QString::number(n) + QStringLiteral(" schede aspettano di essere stampate: "
+                                                                        "saranno stampate appena la stampante "
+                                                                        "risponde.");
+    // A newer count replaces the one not yet shown.
+    daMostrare.removeIf([](const QString &t) { return t.startsWith(fermaInizio); });
+    mostra(fermaInizio + crlf + attesa);
+}
+
+void AvvisiStampa::mostra(const QString &testo)
+{
+    if (mostrando) {
+        if (!daMostrare.contains(testo))
+            daMostrare.append(testo);
+        return;
+    }
+    mostrando = true;
+    QString ora = testo;
+    for (;;) {
+        piattaforma.informa(finestra(), testi::titoloBox, ora);
+        if (daMostrare.isEmpty())
+            break;
+        ora = daMostrare.takeFirst();
+    }
+    mostrando = false;
+}

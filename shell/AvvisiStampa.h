@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "CodaStampa.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class Piattaforma;
+class QWidget;
+
+// What the teacher is told about the sheets sent to the printer: a sheet
+// that was not printed, a printer that does not answer, and, before the
+// program ends, the sheets still waiting. A printed sheet says nothing.
+class AvvisiStampa
+{
+public:
+    // finestra: where the boxes go. esci: ends the program (after the
+    // teacher chose to wait for the last sheet).
+    AvvisiStampa(Piattaforma &piattaforma, std::function<QWidget *()> finestra, std::function<void()> esci);
+    ~AvvisiStampa();
+    AvvisiStampa(const AvvisiStampa &) = delete;
+    AvvisiStampa &operator=(const AvvisiStampa &) = delete;
+
+    enum class Uscita { Ora, DopoLaStampa, No };
+    // The exit question when sheets still wait: wait for them, save them as
+    // PDF files, leave them, or stay.
+    Uscita primaDiUscire(QWidget *genitore);
+
+private:
+    void esito(EsitoStampa esito, int inAttesa);
+    void ferma(int inAttesa);
+    // One box at a time: what comes meanwhile follows it.
+    void mostra(const QString &testo);
+
+    Piattaforma &piattaforma;
+    std::function<QWidget *()> finestra;
+    std::function<void()> esci;
+    bool esciAllaFine = false;
+    bool mostrando = false;
+    QStringList daMostrare;
+};
