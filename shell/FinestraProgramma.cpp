@@ -185,14 +185,20 @@ public:
 void FinestraProgramma::adattaBarra()
 {
     auto *barra = qobject_cast<QMenuBar *>(menuWidget());
-    if (!barra || barra->actions().isEmpty() || adattandoBarra)
+    // Only a new width changes what fits: the bar's own height follows its
+    // type, and answering that would go round for ever.
+    if (!barra || barra->actions().isEmpty() || adattandoBarra || barra->width() == larghezzaBarra)
         return;
     // A new type changes the bar's height and resizes it again.
     adattandoBarra = true;
     QFont f = QApplication::font(barra);
     barra->setFont(f);
     QAction *ultima = barra->actions().constLast();
-    const auto stretta = [&] { return barra->actionGeometry(ultima).right() >= barra->width() - 2; };
+    // An item moved behind "»" has no place on the bar at all.
+    const auto stretta = [&] {
+        const QRect posto = barra->actionGeometry(ultima);
+        return posto.isNull() || posto.right() >= barra->width() - 2;
+    };
     // First the captions' trailing blanks go (on the screen only: the
     // texts stay as they are), then the type gets smaller.
     barra->setStyle(nullptr);
@@ -201,10 +207,14 @@ void FinestraProgramma::adattaBarra()
             stileStretto = new StileBarraStretta(barra);
         barra->setStyle(stileStretto);
     }
-    while (stretta() && f.pointSizeF() > 6) {
+    // No smaller on the screen than 6 points at scale 1: with the screen
+    // scaled up, the points may go lower by as much.
+    const double minimo = 6.0 / std::max(1.0, barra->devicePixelRatioF());
+    while (stretta() && f.pointSizeF() > minimo) {
         f.setPointSizeF(f.pointSizeF() - 0.5);
         barra->setFont(f);
     }
+    larghezzaBarra = barra->width();
     adattandoBarra = false;
 }
 
@@ -239,6 +249,7 @@ QAction *FinestraProgramma::voceMenu(const QString &nome, const QString &testo)
     QAction *voce = menuBar()->addAction(testo);
     voce->setObjectName(nome);
     menuBar()->installEventFilter(this);
+    larghezzaBarra = -1;
     return voce;
 }
 

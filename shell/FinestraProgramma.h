@@ -76,5 +76,6 @@ private:
     // item ever hides behind the bar's "»".
     void adattaBarra();
     bool adattandoBarra = false;
+    int larghezzaBarra = -1; // the width the bar was last fitted to
     QStyle *stileStretto = nullptr;
 };

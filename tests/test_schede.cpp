@@ -333,6 +333,19 @@ private slots:
             QVERIFY(barra);
             QVERIFY2(barra->actionGeometry(barra->actions().constLast()).right() < barra->width(), bottone);
         }
+        // Squeezed until the type shrinks: the bar settles (its height
+        // follows the type; answering every resize went round for ever).
+        FinestraProgramma *f = b.principale();
+        f->resize(330, f->height());
+        QTest::qWait(50);
+        struct Conta : QObject {
+            int volte = 0;
+            bool eventFilter(QObject *, QEvent *e) override { volte += e->type() == QEvent::Resize; return false; }
+        } conta;
+        f->menuWidget()->installEventFilter(&conta);
+        QTest::qWait(100);
+        QCOMPARE(conta.volte, 0);
+        QVERIFY(f->menuWidget()->font().pointSizeF() < QApplication::font().pointSizeF());
     }
 
     // Every text box of the sheets and the composer: a paste with nothing
