@@ -16,19 +16,21 @@
 
 namespace {
 
-using M = DescrizioneFormare::MenuNumeri;
+using D = DescrizioneFormare;
+using M = D::MenuNumeri;
 
 const DescrizioneFormare finestre[] = {
-    {"Form4", {Posto::u}, true, false, 0, 0, false, nullptr, M::Nessuno, false, true, TabellaColori::Unita, false,
-     nullptr, true, "Azzera conteggio        ", false, nullptr},
-    {"Form99a", {Posto::da, Posto::u}, false, false, 99, 0, false, &massimiDecine, M::SenzaSpunte, false, true,
-     TabellaColori::Decine, false, "formSt99a", false, "Azzera conteggio        ", false, "Numero massimo        "},
-    {"Form999a", {Posto::h, Posto::da, Posto::u}, false, true, 0, 999, false, &massimiCentinaia, M::ConSpunte, false,
-     false, TabellaColori::Condivisa, true, "formSt999a", false, "Azzera conteggio       ", false,
-     "Numero massimo        "},
-    {"F9999a", {Posto::k, Posto::h, Posto::da, Posto::u}, false, false, 9999, 0, true, &massimiMigliaia, M::ConSpunte,
-     true, false, TabellaColori::Condivisa, true, "formSt9999a", false, "Azzera conteggio        ", true,
-     "Scegli il numero massimo        "},
+    {.nome = "Form4", .aste = {Posto::u}, .estrazione = D::Estrazione::DaZeroANove, .tabella = TabellaColori::Unita,
+     .azzeraAllUscita = true},
+    {.nome = "Form99a", .aste = {Posto::da, Posto::u}, .massimo = 99, .massimi = &massimiDecine,
+     .menuNumeri = M::SenzaSpunte, .tabella = TabellaColori::Decine, .scheda = "formSt99a"},
+    {.nome = "Form999a", .aste = {Posto::h, Posto::da, Posto::u}, .numero = D::Numero::DellaFinestra,
+     .massimo = 999, .scriveMassimo = Quando::AllAttivazione, .massimi = &massimiCentinaia,
+     .menuNumeri = M::ConSpunte, .nuovo = Quando::AllAttivazione, .scheda = "formSt999a", .voceAzzera = {"Azzera conteggio", 7}},
+    {.nome = "F9999a", .aste = {Posto::k, Posto::h, Posto::da, Posto::u}, .massimo = 9999,
+     .riseminaAlCaricamento = true, .massimi = &massimiMigliaia, .menuNumeri = M::ConSpunte,
+     .cifre = D::Cifre::ConSeparatore, .nuovo = Quando::AllAttivazione, .scheda = "formSt9999a",
+     .ordine = D::Ordine::MassimoPrima, .voceMassimo = {"Scegli il numero massimo", 8}},
 };
 
 // Client area and frame of the maximum panel, as in Form99a.
@@ -123,12 +125,12 @@ FinestraFormare::FinestraFormare(Contesto &c, const DescrizioneFormare &descrizi
         });
 
     // Menu bar, in the order the pupils know.
-    voceAzzera(QString::fromLatin1(d.vociAzzera));
+    voceAzzera(d.voceAzzera.intera());
     auto voceMassimo = [this] {
-        QAction *m = voceMenu(QStringLiteral("mnuMassimo"), QString::fromLatin1(d.vocemassimo));
+        QAction *m = voceMenu(QStringLiteral("mnuMassimo"), d.voceMassimo.intera());
         connect(m, &QAction::triggered, cornice, &PannelloMassimo::mostra);
     };
-    if (d.massimi && d.massimoPrimaDeiNumeri)
+    if (d.massimi && d.ordine == D::Ordine::MassimoPrima)
         voceMassimo();
     if (d.menuNumeri != M::Nessuno) {
         QMenu *numeri = menuBar()->addMenu(QStringLiteral("Numeri        "));
@@ -146,7 +148,7 @@ FinestraFormare::FinestraFormare(Contesto &c, const DescrizioneFormare &descrizi
         connect(MenuParole, &QAction::triggered, this, [this] { sceltaNumeri(false); });
         connect(MenuCifre, &QAction::triggered, this, [this] { sceltaNumeri(true); });
     }
-    if (d.massimi && !d.massimoPrimaDeiNumeri)
+    if (d.massimi && d.ordine == D::Ordine::NumeriPrima)
         voceMassimo();
     if (d.scheda)
         voceStampaScheda(QString::fromLatin1(d.scheda));
@@ -158,44 +160,44 @@ FinestraFormare::~FinestraFormare() = default;
 
 qint16 &FinestraFormare::numero()
 {
-    return d.numeroNellaFinestra ? NumeroDaFormare : ctx.NumeroCorrente;
+    return d.numero == D::Numero::DellaFinestra ? NumeroDaFormare : ctx.NumeroCorrente;
 }
 
 qint16 FinestraFormare::numeroDaFormare() const
 {
-    return d.numeroNellaFinestra ? NumeroDaFormare : ctx.NumeroCorrente;
+    return d.numero == D::Numero::DellaFinestra ? NumeroDaFormare : ctx.NumeroCorrente;
 }
 
 void FinestraFormare::carica()
 {
-    if (!d.nuovoAllAttivazione)
+    if (d.nuovo == Quando::AlCaricamento)
         avanzamento->allAttivazione(ctx.AttendiBottone);
     AzzeraConteggio(ctx, riscontro());
     vista->SvuotaOrbetto();
     NumeroInCifre = false;
     if (d.riseminaAlCaricamento)
         ctx.piattaforma.riseminaDallOrologio();
-    if (d.massimoAlCaricamento)
-        ctx.NumeroMassimo = d.massimoAlCaricamento;
-    if (!d.nuovoAllAttivazione)
+    if (d.massimo && d.scriveMassimo == Quando::AlCaricamento)
+        ctx.NumeroMassimo = d.massimo;
+    if (d.nuovo == Quando::AlCaricamento)
         NuovoNumero();
 }
 
 void FinestraFormare::attivata()
 {
-    if (!d.nuovoAllAttivazione)
+    if (d.nuovo == Quando::AlCaricamento)
         return;
     avanzamento->allAttivazione(ctx.AttendiBottone);
-    if (d.massimoAllAttivazione)
-        ctx.NumeroMassimo = d.massimoAllAttivazione;
+    if (d.massimo && d.scriveMassimo == Quando::AllAttivazione)
+        ctx.NumeroMassimo = d.massimo;
     NuovoNumero();
 }
 
 void FinestraFormare::NuovoNumero()
 {
-    impostaSfondo(d.usaTabella ? coloreDaTabella(ctx, d.tabella) : ColoreCasuale(ctx));
+    impostaSfondo(d.tabella ? coloreDaTabella(ctx, *d.tabella) : ColoreCasuale(ctx));
     vista->SvuotaOrbetto();
-    numero() = qint16(d.daZeroANove ? ctx.estrai(10) : ctx.estrai(ctx.NumeroMassimo) + 1);
+    numero() = qint16(d.estrazione == D::Estrazione::DaZeroANove ? ctx.estrai(10) : ctx.estrai(ctx.NumeroMassimo) + 1);
     mostraNumero();
 }
 
@@ -205,7 +207,7 @@ void FinestraFormare::mostraNumero()
     QString testo;
     if (!NumeroInCifre)
         testo = NumeroInLettere(n);
-    else if (d.cifreConSeparatore)
+    else if (d.cifre == D::Cifre::ConSeparatore)
         testo = QStringLiteral("    ") + conSeparatoreMigliaia(n, ctx.piattaforma.separatoreMigliaia());
     else
         testo = QStringLiteral("    ") + QLatin1Char(' ') + QString::number(n);

@@ -3,9 +3,11 @@
 
 #include "ModelloOrbetto.h"
 #include "shell/Colori.h"
+#include "shell/Didascalia.h"
 #include "shell/FinestraEsercizio.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class PannelloMassimo;
@@ -14,32 +16,36 @@ class QPushButton;
 class VistaOrbetto;
 struct OpzioniMassimo;
 
-// What sets one place-the-beads window apart from the others.
+// What sets one place-the-beads window apart from the others; a row
+// names only what differs from these defaults.
 struct DescrizioneFormare {
-    const char *nome;
+    const char *nome = "";
     std::vector<Posto> aste;
     // Form4 draws 0 to 9; the others 1 to NumeroMassimo.
-    bool daZeroANove;
-    // Form999a keeps its number in the window (NumeroDaFormare).
-    bool numeroNellaFinestra;
-    // NumeroMassimo written on load (0: not), or on every activation.
-    qint16 massimoAlCaricamento;
-    qint16 massimoAllAttivazione;
-    bool riseminaAlCaricamento;
-    const OpzioniMassimo *massimi; // nullptr: no maximum item
+    enum class Estrazione { FinoAlMassimo, DaZeroANove } estrazione = Estrazione::FinoAlMassimo;
+    // Form999a keeps its number in the window (NumeroDaFormare), the
+    // others in the shared NumeroCorrente.
+    enum class Numero { Condiviso, DellaFinestra } numero = Numero::Condiviso;
+    // NumeroMassimo written (0: not), on load or at every activation.
+    qint16 massimo = 0;
+    Quando scriveMassimo = Quando::AlCaricamento;
+    bool riseminaAlCaricamento = false;
+    const OpzioniMassimo *massimi = nullptr; // nullptr: no maximum item
     // The "Numeri" menu: none, acting at every choice, or with check marks.
-    enum class MenuNumeri { Nessuno, SenzaSpunte, ConSpunte } menuNumeri;
-    // "in cifre" with the thousands separator (F9999a) or with a blank.
-    bool cifreConSeparatore;
-    bool usaTabella; // CaricaColori with the table below, else ColoreCasuale
-    TabellaColori tabella;
+    enum class MenuNumeri { Nessuno, SenzaSpunte, ConSpunte } menuNumeri = MenuNumeri::Nessuno;
+    // "in cifre" with a blank before the number, or with the thousands
+    // separator (F9999a).
+    enum class Cifre { ConSpazio, ConSeparatore } cifre = Cifre::ConSpazio;
+    // CaricaColori with this table; none: ColoreCasuale.
+    std::optional<TabellaColori> tabella = std::nullopt;
     // Load and NuovoNumero at load (Form4, Form99a), or at every activation.
-    bool nuovoAllAttivazione;
-    const char *scheda; // worksheet of "Stampa scheda"; nullptr: none
-    bool azzeraAllUscita;
-    const char *vociAzzera;  // caption of "Azzera conteggio"
-    bool massimoPrimaDeiNumeri; // F9999a's menu order
-    const char *vocemassimo;   // caption of the maximum item
+    Quando nuovo = Quando::AlCaricamento;
+    const char *scheda = nullptr; // worksheet of "Stampa scheda"; nullptr: none
+    bool azzeraAllUscita = false;
+    Didascalia voceAzzera = {"Azzera conteggio", 8};
+    // The maximum item after the "Numeri" menu, or before it (F9999a).
+    enum class Ordine { NumeriPrima, MassimoPrima } ordine = Ordine::NumeriPrima;
+    Didascalia voceMassimo = {"Numero massimo", 8};
 };
 
 // The place-the-beads exercise: a number in words or digits, the pupil puts

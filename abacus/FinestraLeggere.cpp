@@ -16,34 +16,41 @@
 
 namespace {
 
-using G = DescrizioneLeggere::Giudizio;
+using D = DescrizioneLeggere;
+using G = D::Giudizio;
 using T = TabellaColori;
+constexpr auto allaPressione = FiltroInvio::Momento::AllaPressione;
 
+// The units windows start afresh at every visit; the others keep their
+// counters and write their largest number on load.
 const DescrizioneLeggere finestre[] = {
     // Digits.
-    {"Form6", {Posto::u}, G::Valore, "Label3", "Scrivi il numero in cifre", "Text1", 48,
-     false, 0, false, true, 0, true, true, T::Unita, true, false, false, nullptr, nullptr, nullptr, true},
-    {"Form99b", {Posto::da, Posto::u}, G::Valore, "Label3", "scrivi il numero in cifre", "TestoNumero", 26,
-     true, 99, false, false, 0, false, true, T::Decine, false, true, false, &massimiDecine,
-     "Numero massimo        ", "formSt99b", false},
-    {"Form999b", {Posto::h, Posto::da, Posto::u}, G::Valore, "Label3", "scrivi il numero in cifre", "TestoNumero", 24,
-     true, 999, false, false, 0, false, false, T::Condivisa, true, true, false, &massimiCentinaia,
-     "Numero massimo        ", "formSt999b", false},
-    {"F9999b", {Posto::k, Posto::h, Posto::da, Posto::u}, G::SoloCifre, "Label4", "Scrivi il numero in cifre",
-     "TestoNumero", 18, true, 0, false, false, 9999, false, false, T::Condivisa, false, false, true, &massimiMigliaia,
-     "Scegli il numero massimo        ", "formSt9999b", false},
+    {.nome = "Form6", .aste = {Posto::u}, .istruzione = "Scrivi il numero in cifre", .nomeRisposta = "Text1",
+     .punti = 48, .azzera = Quando::AllAttivazione, .estrazione = D::Estrazione::DaUnoANove, .tabella = T::Unita,
+     .fuocoNelNuovo = true, .azzeraAllUscita = true},
+    {.nome = "Form99b", .aste = {Posto::da, Posto::u}, .istruzione = "scrivi il numero in cifre", .punti = 26,
+     .massimo = 99, .tabella = T::Decine, .invio = allaPressione, .massimi = &massimiDecine, .scheda = "formSt99b"},
+    {.nome = "Form999b", .aste = {Posto::h, Posto::da, Posto::u}, .istruzione = "scrivi il numero in cifre",
+     .punti = 24, .massimo = 999, .fuocoNelNuovo = true, .invio = allaPressione, .massimi = &massimiCentinaia,
+     .scheda = "formSt999b"},
+    {.nome = "F9999b", .aste = {Posto::k, Posto::h, Posto::da, Posto::u}, .giudizio = G::SoloCifre,
+     .nomeIstruzione = "Label4", .istruzione = "Scrivi il numero in cifre", .punti = 18, .massimo = 9999,
+     .scriveMassimo = Quando::AllAttivazione, .puntoInSpazio = true, .massimi = &massimiMigliaia,
+     .voceMassimo = {"Scegli il numero massimo", 8}, .scheda = "formSt9999b"},
     // Words.
-    {"Form5", {Posto::u}, G::Lettere, "Label3", "Scrivi il numero in lettere ", "Text1", 26,
-     false, 0, false, true, 0, true, true, T::Unita, true, false, false, nullptr, nullptr, nullptr, true},
-    {"Form99b1", {Posto::da, Posto::u}, G::Lettere, "Label3", "scrivi il numero in lettere", "TestoNumero", 18,
-     true, 99, true, false, 0, false, true, T::Decine, true, false, false, &massimiDecine,
-     "Numero massimo        ", "formSt99b", false},
-    {"Form999b1", {Posto::h, Posto::da, Posto::u}, G::Lettere, "Label3", "scrivi il numero in lettere", "TestoNumero",
-     14, true, 999, false, false, 0, false, false, T::Condivisa, true, false, false, &massimiCentinaia,
-     "Numero massimo        ", "formSt999b", false},
-    {"F9999c", {Posto::k, Posto::h, Posto::da, Posto::u}, G::Lettere, "Label4", "Scrivi il numero in lettere",
-     "Text1", 11, true, 0, false, false, 9999, false, false, T::Condivisa, false, false, false, &massimiMigliaia,
-     "Scegli il numero massimo        ", "formSt9999b", false},
+    {.nome = "Form5", .aste = {Posto::u}, .giudizio = G::Lettere, .istruzione = "Scrivi il numero in lettere ",
+     .nomeRisposta = "Text1", .punti = 26, .azzera = Quando::AllAttivazione,
+     .estrazione = D::Estrazione::DaUnoANove, .tabella = T::Unita, .fuocoNelNuovo = true, .azzeraAllUscita = true},
+    {.nome = "Form99b1", .aste = {Posto::da, Posto::u}, .giudizio = G::Lettere,
+     .istruzione = "scrivi il numero in lettere", .punti = 18, .massimo = 99, .riseminaAlCaricamento = true,
+     .tabella = T::Decine, .fuocoNelNuovo = true, .massimi = &massimiDecine, .scheda = "formSt99b"},
+    {.nome = "Form999b1", .aste = {Posto::h, Posto::da, Posto::u}, .giudizio = G::Lettere,
+     .istruzione = "scrivi il numero in lettere", .punti = 14, .massimo = 999, .fuocoNelNuovo = true,
+     .massimi = &massimiCentinaia, .scheda = "formSt999b"},
+    {.nome = "F9999c", .aste = {Posto::k, Posto::h, Posto::da, Posto::u}, .giudizio = G::Lettere,
+     .nomeIstruzione = "Label4", .istruzione = "Scrivi il numero in lettere", .nomeRisposta = "Text1", .punti = 11,
+     .massimo = 9999, .scriveMassimo = Quando::AllAttivazione, .massimi = &massimiMigliaia,
+     .voceMassimo = {"Scegli il numero massimo", 8}, .scheda = "formSt9999b"},
 };
 
 constexpr int larghezza = 9510, altezza = 6525;
@@ -115,7 +122,7 @@ FinestraLeggere::FinestraLeggere(Contesto &c, const DescrizioneLeggere &descrizi
     casella->setAccessibleName(QString::fromUtf8(d.istruzione).simplified());
     geo::colloca(casella, QRect(1890, 5040, 3525 + dx, 1095));
     geo::impostaCarattere(casella, geo::carattere(QStringLiteral("Arial"), d.punti, true));
-    auto *filtro = new FiltroInvio(ctx.piattaforma, casella, d.giudicaAllaPressione, [this] { giudica(); });
+    auto *filtro = new FiltroInvio(ctx.piattaforma, casella, d.invio, [this] { giudica(); });
     filtro->impostaSostituto([this](int codice) { return sostituto(codice); });
 
     BottoneAvanti = controlli::bottone(a, QStringLiteral("BottoneAvanti"), QStringLiteral("avanti"),
@@ -136,7 +143,7 @@ FinestraLeggere::FinestraLeggere(Contesto &c, const DescrizioneLeggere &descrizi
 
     voceAzzera(QStringLiteral("Azzera conteggio        "));
     if (d.massimi) {
-        QAction *m = voceMenu(QStringLiteral("mnuMassimo"), QString::fromLatin1(d.voceMassimo));
+        QAction *m = voceMenu(QStringLiteral("mnuMassimo"), d.voceMassimo.intera());
         connect(m, &QAction::triggered, cornice, &PannelloMassimo::mostra);
         voceStampaScheda(QString::fromLatin1(d.scheda));
     }
@@ -150,31 +157,31 @@ void FinestraLeggere::carica()
 {
     if (d.riseminaAlCaricamento)
         ctx.piattaforma.riseminaDallOrologio();
-    if (d.azzeraAlCaricamento)
+    if (d.azzera == Quando::AlCaricamento)
         AzzeraConteggio(ctx, riscontro());
-    if (d.massimoAlCaricamento)
-        ctx.NumeroMassimo = d.massimoAlCaricamento;
+    if (d.massimo && d.scriveMassimo == Quando::AlCaricamento)
+        ctx.NumeroMassimo = d.massimo;
     vista->SvuotaOrbetto();
 }
 
 void FinestraLeggere::attivata()
 {
     avanzamento->allAttivazione(ctx.AttendiBottone);
-    if (d.azzeraAllAttivazione) {
+    if (d.azzera == Quando::AllAttivazione) {
         AzzeraConteggio(ctx, riscontro());
         vista->SvuotaOrbetto();
     }
-    if (d.massimoAllAttivazione)
-        ctx.NumeroMassimo = d.massimoAllAttivazione;
+    if (d.massimo && d.scriveMassimo == Quando::AllAttivazione)
+        ctx.NumeroMassimo = d.massimo;
     NuovoNumero();
 }
 
 void FinestraLeggere::NuovoNumero()
 {
-    impostaSfondo(d.usaTabella ? coloreDaTabella(ctx, d.tabella) : ColoreCasuale(ctx));
+    impostaSfondo(d.tabella ? coloreDaTabella(ctx, *d.tabella) : ColoreCasuale(ctx));
     vista->SvuotaOrbetto();
     casella->clear();
-    const int n = d.daUnoANove ? ctx.estrai(9) + 1 : ctx.estrai(ctx.NumeroMassimo);
+    const int n = d.estrazione == D::Estrazione::DaUnoANove ? ctx.estrai(9) + 1 : ctx.estrai(ctx.NumeroMassimo);
     ctx.NumeroCorrente = qint16(n);
     const int cifre[] = {n / 1000, n % 1000 / 100, n % 100 / 10, n % 10};
     for (Posto p : {Posto::k, Posto::h, Posto::da, Posto::u})

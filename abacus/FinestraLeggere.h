@@ -3,9 +3,12 @@
 
 #include "ModelloOrbetto.h"
 #include "shell/Colori.h"
+#include "shell/Didascalia.h"
+#include "shell/FiltroInvio.h"
 #include "shell/FinestraEsercizio.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class PannelloMassimo;
@@ -19,31 +22,32 @@ struct OpzioniMassimo;
 // Form999b, F9999b) and their words twins (Form5, Form99b1, Form999b1,
 // F9999c).
 struct DescrizioneLeggere {
-    const char *nome;
+    const char *nome = "";
     std::vector<Posto> aste;
     // How the answer is judged.
-    enum class Giudizio { Valore, SoloCifre, Lettere } giudizio;
-    const char *nomeIstruzione; // Label3, or Label4 where Label3 is the "."
-    const char *istruzione;
-    const char *nomeRisposta; // Text1 or TestoNumero
-    double punti;             // the answer box's font size
-    // Load: counters reset, NumeroMassimo written (0: not), generator reseeded.
-    bool azzeraAlCaricamento;
-    qint16 massimoAlCaricamento;
-    bool riseminaAlCaricamento;
-    // Every activation, before the new exercise.
-    bool azzeraAllAttivazione;
-    qint16 massimoAllAttivazione;
-    bool daUnoANove; // 1 to 9, else 0 to NumeroMassimo - 1
-    bool usaTabella;
-    TabellaColori tabella;
-    bool fuocoNelNuovo;      // NuovoNumero gives the box the focus
-    bool giudicaAllaPressione; // Enter judged on the keystroke (repeats), else on release
-    bool puntoInSpazio;      // "." into a non-empty box becomes a blank
-    const OpzioniMassimo *massimi;
-    const char *voceMassimo;
-    const char *scheda;
-    bool azzeraAllUscita;
+    enum class Giudizio { Valore, SoloCifre, Lettere } giudizio = Giudizio::Valore;
+    const char *nomeIstruzione = "Label3"; // Label4 where Label3 is the "."
+    const char *istruzione = "";
+    const char *nomeRisposta = "TestoNumero"; // or Text1
+    double punti = 12;                        // the answer box's font size
+    // Counters reset once on load, or at every activation (then the abacus
+    // is emptied too).
+    Quando azzera = Quando::AlCaricamento;
+    // NumeroMassimo written (0: not), on load or at every activation.
+    qint16 massimo = 0;
+    Quando scriveMassimo = Quando::AlCaricamento;
+    bool riseminaAlCaricamento = false;
+    // 0 to NumeroMassimo - 1, or 1 to 9.
+    enum class Estrazione { FinoAlMassimo, DaUnoANove } estrazione = Estrazione::FinoAlMassimo;
+    std::optional<TabellaColori> tabella = std::nullopt; // none: ColoreCasuale
+    bool fuocoNelNuovo = false;           // NuovoNumero gives the box the focus
+    // Enter judged on release, or on the keystroke (every repeat counts).
+    FiltroInvio::Momento invio = FiltroInvio::Momento::AlRilascio;
+    bool puntoInSpazio = false; // "." into a non-empty box becomes a blank
+    const OpzioniMassimo *massimi = nullptr;
+    Didascalia voceMassimo = {"Numero massimo", 8};
+    const char *scheda = nullptr;
+    bool azzeraAllUscita = false;
 };
 
 // The reading exercise: the abacus shows a number, the pupil types it in

@@ -36,7 +36,7 @@ FinestraAritmetica::FinestraAritmetica(Contesto &c, const QString &nome, const D
     geo::impostaCarattere(Text1, geo::carattere(QStringLiteral("Arial"), 18, true));
     Text1->setAccessibleName(QStringLiteral("risultato dell'operazione"));
     Text1->hide();
-    filtro = new FiltroInvio(ctx.piattaforma, Text1, false, [this] { giudica(); });
+    filtro = new FiltroInvio(ctx.piattaforma, Text1, FiltroInvio::Momento::AlRilascio, [this] { giudica(); });
 
     vista = new VistaOrbetto(ctx.piattaforma, a, aste);
     sequenza = new SequenzaCambio(ctx.piattaforma, a);

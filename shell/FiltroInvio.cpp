@@ -16,8 +16,8 @@ bool invio(const QKeyEvent *e)
 
 } // namespace
 
-FiltroInvio::FiltroInvio(Piattaforma &p, QLineEdit *c, bool pressione, std::function<void()> g)
-    : QObject(c), piattaforma(p), casella(c), allaPressione(pressione), giudica(std::move(g))
+FiltroInvio::FiltroInvio(Piattaforma &p, QLineEdit *c, Momento momento, std::function<void()> g)
+    : QObject(c), piattaforma(p), casella(c), allaPressione(momento == Momento::AllaPressione), giudica(std::move(g))
 {
     casella->installEventFilter(this);
 }

@@ -9,7 +9,7 @@ class Piattaforma;
 class QLineEdit;
 
 // Enter in an answer box, and the typed characters on their way in.
-// With allaPressione the answer is judged on every Enter keystroke (so it
+// AllaPressione: the answer is judged on every Enter keystroke (so it
 // repeats while Enter is held); otherwise on the real release of an Enter
 // pressed in this same box: key repeats are skipped, and the Enter that
 // closed a message box judges nothing.
@@ -24,7 +24,8 @@ class FiltroInvio : public QObject
 {
     Q_OBJECT
 public:
-    FiltroInvio(Piattaforma &piattaforma, QLineEdit *casella, bool allaPressione, std::function<void()> giudica);
+    enum class Momento { AlRilascio, AllaPressione };
+    FiltroInvio(Piattaforma &piattaforma, QLineEdit *casella, Momento momento, std::function<void()> giudica);
 
     // Replaces a typed character code before the box receives it.
     void impostaSostituto(std::function<int(int)> sostituto) { sostituisci = std::move(sostituto); }

@@ -6,6 +6,10 @@
 
 #include <memory>
 
+// When a window does a step of its own: once when it is loaded, or every
+// time the pupil comes back to it.
+enum class Quando { AlCaricamento, AllAttivazione };
+
 // What every exercise window shares: the feedback controls, "Azzera
 // conteggio", "Informazioni" and "Esci" (back to the menu, also from the
 // title bar's close button).
