@@ -14,9 +14,8 @@
 #include <QPushButton>
 
 
-AddizioneGuidata::AddizioneGuidata(Contesto &c, bool cambio)
-    : FinestraGuidata(c, cambio ? QStringLiteral("Form99c") : QStringLiteral("Form99c1"), disposizione99,
-                      asteDecineUnita(cambio, true), cambio, 1275)
+AddizioneGuidata::AddizioneGuidata(Contesto &c, const DescrizioneAritmetica &d)
+    : FinestraGuidata(c, d, disposizione99, asteDecineUnita(d.cambio == Cambio::Con, true), 1275)
 {
     bottoniConPressione();
     etichettaConteggio(Posto::da, QStringLiteral("Label4"), {2400, 6000});
@@ -26,7 +25,7 @@ AddizioneGuidata::AddizioneGuidata(Contesto &c, bool cambio)
     if (BottoneCambio)
         connect(BottoneCambio, &QPushButton::clicked, this,
                 [this] { cambioInSu(Posto::u, Posto::da, BottoneCambio, false); });
-    creaMenu(QStringLiteral("mnustampa"), conCambio ? 15 : 16);
+    creaMenu(d);
 }
 
 qint16 AddizioneGuidata::risultatoAtteso() const
@@ -98,9 +97,8 @@ void AddizioneGuidata::Ricomincia()
     primoPrompt();
 }
 
-Addizione999::Addizione999(Contesto &c)
-    : FinestraAritmetica(c, QStringLiteral("Form999c"), disposizione999,
-                         asteCentinaia(true))
+Addizione999::Addizione999(Contesto &c, const DescrizioneAritmetica &d)
+    : FinestraAritmetica(c, QString::fromLatin1(d.nome), disposizione999, asteCentinaia(true))
 {
     bottoniConPressione();
     etichettaConteggio(Posto::h, QStringLiteral("Label5"), {1950, 6000});
@@ -114,7 +112,7 @@ Addizione999::Addizione999(Contesto &c)
     connect(BottoneCambio, &QPushButton::clicked, this, [this] { cambioInSu(Posto::u, Posto::da, BottoneCambio, true); });
     connect(BottoneCambio2, &QPushButton::clicked, this,
             [this] { cambioInSu(Posto::da, Posto::h, BottoneCambio2, true); });
-    creaMenu(QString(), 0);
+    creaMenu(d);
 }
 
 qint16 Addizione999::risultatoAtteso() const

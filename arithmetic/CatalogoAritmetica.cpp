@@ -4,19 +4,38 @@
 #include "Addizioni.h"
 #include "Sottrazioni.h"
 
+namespace {
+
+template <class Finestra>
+FinestraProgramma *crea(Contesto &ctx, const DescrizioneAritmetica &d)
+{
+    return new Finestra(ctx, d);
+}
+
+struct RigaAritmetica {
+    DescrizioneAritmetica descrizione;
+    FinestraProgramma *(*crea)(Contesto &, const DescrizioneAritmetica &);
+};
+
+// The composer's sheets: 15 and 16 additions, 17 and 18 subtractions, with
+// and without the exchange.
+const RigaAritmetica finestre[] = {
+    {.descrizione = {.nome = "Form99c", .voceStampa = "mnustampa", .tipoScheda = 15}, .crea = crea<AddizioneGuidata>},
+    {.descrizione = {.nome = "Form99c1", .cambio = Cambio::Senza, .voceStampa = "mnustampa", .tipoScheda = 16},
+     .crea = crea<AddizioneGuidata>},
+    {.descrizione = {.nome = "Form999c"}, .crea = crea<Addizione999>},
+    {.descrizione = {.nome = "Form99d", .voceStampa = "mnuStampa", .tipoScheda = 17}, .crea = crea<SottrazioneGuidata>},
+    {.descrizione = {.nome = "Form99d1", .cambio = Cambio::Senza, .voceStampa = "mnuStampa", .tipoScheda = 18},
+     .crea = crea<SottrazioneGuidata>},
+    {.descrizione = {.nome = "Form999d"}, .crea = crea<Sottrazione999>},
+};
+
+} // namespace
+
 FinestraProgramma *creaFinestraAritmetica(const QString &nome, Contesto &ctx)
 {
-    if (nome == QLatin1String("Form99c"))
-        return new AddizioneGuidata(ctx, true);
-    if (nome == QLatin1String("Form99c1"))
-        return new AddizioneGuidata(ctx, false);
-    if (nome == QLatin1String("Form999c"))
-        return new Addizione999(ctx);
-    if (nome == QLatin1String("Form99d"))
-        return new SottrazioneGuidata(ctx, true);
-    if (nome == QLatin1String("Form99d1"))
-        return new SottrazioneGuidata(ctx, false);
-    if (nome == QLatin1String("Form999d"))
-        return new Sottrazione999(ctx);
+    for (const RigaAritmetica &r : finestre)
+        if (nome == QLatin1String(r.descrizione.nome))
+            return r.crea(ctx, r.descrizione);
     return nullptr;
 }

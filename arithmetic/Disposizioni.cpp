@@ -67,23 +67,28 @@ std::vector<GeometriaAsta> asteCentinaia(bool bottoniAsta)
             astaLarga(Posto::u, xAsta::unita999, 19, "u", bottoniAsta)};
 }
 
-const DisposizioneAritmetica disposizione99{9600,
-                                            7275,
-                                            {45, 195, 3495, 615},
-                                            {3600, 120, 1455, 855},
-                                            {6720, 4080},
-                                            {6720, 5520},
-                                            {{7200, 360}, {7035, 1410}, {7875, 1290}, {7080, 1920}, {7965, 1800}},
-                                            {480, 6600}};
+const DisposizioneAritmetica disposizione99{
+    .larghezza = 9600,
+    .altezza = 7275,
+    .numero = {45, 195, 3495, 615},
+    .risultato = {3600, 120, 1455, 855},
+    .ricomincia = {6720, 4080},
+    .avanti = {6720, 5520},
+    .riscontro = {{7200, 360}, {7035, 1410}, {7875, 1290}, {7080, 1920}, {7965, 1800}},
+    .istruzione = {480, 6600},
+};
 
-const DisposizioneAritmetica disposizione999{12600,
-                                             7275,
-                                             {45, 195, 3495, 615},
-                                             {3600, 120, 1455, 855},
-                                             {9960, 4080},
-                                             {9960, 5520},
-                                             {{10440, 360}, {10275, 1410}, {11115, 1290}, {10320, 1920}, {11205, 1800}},
-                                             {480, 6600}};
+// The three-rod windows: 3000 twips wider, the right-hand column moved along.
+const DisposizioneAritmetica disposizione999{
+    .larghezza = 12600,
+    .altezza = 7275,
+    .numero = {45, 195, 3495, 615},
+    .risultato = {3600, 120, 1455, 855},
+    .ricomincia = {9960, 4080},
+    .avanti = {9960, 5520},
+    .riscontro = {{10440, 360}, {10275, 1410}, {11115, 1290}, {10320, 1920}, {11205, 1800}},
+    .istruzione = {480, 6600},
+};
 
 DisposizioneAritmetica senzaIstruzione(DisposizioneAritmetica d)
 {

@@ -187,13 +187,13 @@ void FinestraAritmetica::mostraSegni(bool visibili)
         l->setVisible(visibili);
 }
 
-void FinestraAritmetica::creaMenu(const QString &voceStampa, qint16 tipoScheda)
+void FinestraAritmetica::creaMenu(const DescrizioneAritmetica &d)
 {
     // While beads are exchanged the whole menu bar is disabled.
     voceAzzera(QStringLiteral("Azzera conteggio        "));
-    if (tipoScheda > 0) {
-        QAction *stampa = voceMenu(voceStampa, QStringLiteral("Stampa scheda        "));
-        connect(stampa, &QAction::triggered, this, seLibero([this, tipoScheda] {
+    if (d.voceStampa) {
+        QAction *stampa = voceMenu(QString::fromLatin1(d.voceStampa), QStringLiteral("Stampa scheda        "));
+        connect(stampa, &QAction::triggered, this, seLibero([this, tipoScheda = d.tipoScheda] {
                     ctx.TipoScheda = tipoScheda;
                     ctx.navigatore.mostraAffiancata(QStringLiteral("formStampa"));
                 }));

@@ -21,13 +21,25 @@ class VistaOrbetto;
 struct GeometriaAsta;
 
 // Where an arithmetic window puts the controls every one of them has.
+// What sets one column-arithmetic window apart; the window's own class
+// brings the rest (its rods, buttons and prompts).
+enum class Cambio { Senza, Con };
+struct DescrizioneAritmetica {
+    const char *nome = "";
+    Cambio cambio = Cambio::Con;
+    // The "Stampa" item that opens the composer on this sheet (none: no item).
+    const char *voceStampa = nullptr;
+    qint16 tipoScheda = 0;
+};
+
 struct DisposizioneAritmetica {
-    int larghezza, altezza;       // client area (twips)
-    QRect numero;                 // EtichettaNumero, the operation
-    QRect risultato;              // Text1
-    QPoint ricomincia, avanti;    // Bot_ricomincia, BottoneAvanti
-    PostiRiscontro riscontro;
-    QPoint istruzione;            // Label6's fixed instruction; (0, 0): none
+    int larghezza = 0, altezza = 0; // client area (twips)
+    QRect numero = {};              // EtichettaNumero, the operation
+    QRect risultato = {};           // Text1
+    QPoint ricomincia = {};         // Bot_ricomincia
+    QPoint avanti = {};             // BottoneAvanti
+    PostiRiscontro riscontro = {};
+    QPoint istruzione = {};         // Label6's fixed instruction; (0, 0): none
 };
 
 // What the six column-arithmetic windows share: rods of 9 or 19 places with
@@ -84,7 +96,7 @@ protected:
     void mostraSegni(bool visibili);
 
     // Menu items: Azzera, Stampa (tipoScheda > 0), Informazioni, Esci.
-    void creaMenu(const QString &voceStampa, qint16 tipoScheda);
+    void creaMenu(const DescrizioneAritmetica &d);
 
     // The exchange of ten beads of the lower rod for one of the upper.
     // Fewer than ten beads: a wrong answer (the beep in place of the sound

@@ -10,8 +10,8 @@ class FinestraGuidata : public FinestraAritmetica
 {
     Q_OBJECT
 public:
-    FinestraGuidata(Contesto &ctx, const QString &nome, const DisposizioneAritmetica &disposizione,
-                    const std::vector<GeometriaAsta> &aste, bool conCambio, int altezzaPrompt);
+    FinestraGuidata(Contesto &ctx, const DescrizioneAritmetica &descrizione, const DisposizioneAritmetica &disposizione,
+                    const std::vector<GeometriaAsta> &aste, int altezzaPrompt);
 
     int fase() const { return Fase; }
 

@@ -32,9 +32,8 @@ QString operazione(const Contesto &ctx)
 
 } // namespace
 
-SottrazioneGuidata::SottrazioneGuidata(Contesto &c, bool cambio)
-    : FinestraGuidata(c, cambio ? QStringLiteral("Form99d") : QStringLiteral("Form99d1"),
-                      senzaIstruzione(disposizione99), asteDecineUnita(cambio, false), cambio, 1560)
+SottrazioneGuidata::SottrazioneGuidata(Contesto &c, const DescrizioneAritmetica &d)
+    : FinestraGuidata(c, d, senzaIstruzione(disposizione99), asteDecineUnita(d.cambio == Cambio::Con, false), 1560)
 {
     bottonePiu(Posto::da, QStringLiteral("Bot_da"), QStringLiteral("+ da"), sottoASinistra(xAsta::decine99));
     bottoneMeno(Posto::da, QStringLiteral("Command1"), QStringLiteral("- da"), sottoADestra(xAsta::decine99));
@@ -45,7 +44,7 @@ SottrazioneGuidata::SottrazioneGuidata(Contesto &c, bool cambio)
     if (BottoneCambio)
         connect(BottoneCambio, &QPushButton::clicked, this,
                 [this] { cambioInGiu(Posto::da, Posto::u, BottoneCambio, false); });
-    creaMenu(QStringLiteral("mnuStampa"), conCambio ? 17 : 18);
+    creaMenu(d);
 }
 
 qint16 SottrazioneGuidata::risultatoAtteso() const
@@ -102,8 +101,8 @@ void SottrazioneGuidata::Ricomincia()
     primoPrompt();
 }
 
-Sottrazione999::Sottrazione999(Contesto &c)
-    : FinestraAritmetica(c, QStringLiteral("Form999d"), senzaIstruzione(disposizione999), asteCentinaia(false))
+Sottrazione999::Sottrazione999(Contesto &c, const DescrizioneAritmetica &d)
+    : FinestraAritmetica(c, QString::fromLatin1(d.nome), senzaIstruzione(disposizione999), asteCentinaia(false))
 {
     bottonePiu(Posto::h, QStringLiteral("Bot_h"), QStringLiteral("+ h"), sottoASinistra(xAsta::centinaia999));
     bottoneMeno(Posto::h, QStringLiteral("Command1"), QStringLiteral("- h"), sottoADestra(xAsta::centinaia999));
@@ -120,7 +119,7 @@ Sottrazione999::Sottrazione999(Contesto &c)
     connect(BottoneCambio, &QPushButton::clicked, this, [this] { cambioInGiu(Posto::da, Posto::u, BottoneCambio, true); });
     connect(BottoneCambio2, &QPushButton::clicked, this,
             [this] { cambioInGiu(Posto::h, Posto::da, BottoneCambio2, true); });
-    creaMenu(QString(), 0);
+    creaMenu(d);
 }
 
 qint16 Sottrazione999::risultatoAtteso() const

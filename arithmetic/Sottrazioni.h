@@ -9,7 +9,7 @@ class SottrazioneGuidata : public FinestraGuidata
 {
     Q_OBJECT
 public:
-    SottrazioneGuidata(Contesto &ctx, bool conCambio);
+    SottrazioneGuidata(Contesto &ctx, const DescrizioneAritmetica &descrizione);
 
     void NuovoNumero() override;
 
@@ -28,7 +28,7 @@ class Sottrazione999 : public FinestraAritmetica
 {
     Q_OBJECT
 public:
-    explicit Sottrazione999(Contesto &ctx);
+    Sottrazione999(Contesto &ctx, const DescrizioneAritmetica &descrizione);
 
     void NuovoNumero() override;
 

@@ -21,19 +21,26 @@ namespace {
 
 const char *const righeScrittura = "____________________\n____________________\n____________\n";
 
+using D = DescrizioneScheda;
+
 const DescrizioneScheda schede[] = {
-    {"formSt99a", false, {{Posto::da, 600}, {Posto::u, 1320}}, 99, {120, 2400, 4800, 7200}, {720, 4080}, 2055, 495,
-     "     da         u", "", false, 10, 12},
-    {"formSt999a", false, {{Posto::h, 360}, {Posto::da, 960}, {Posto::u, 1440}}, 999, {120, 2400, 4800, 7200},
-     {720, 4080}, 2055, 495, "   h     da      u", "", false, 10, 10},
-    {"formSt9999a", false, {{Posto::k, 360}, {Posto::h, 840}, {Posto::da, 1200}, {Posto::u, 1560}}, 9999,
-     {120, 2400, 4800, 7200}, {360, 3600}, 2055, 600, "  k  .   h   da   u", "", false, 11, 9},
-    {"formSt99b", true, {{Posto::da, 600}, {Posto::u, 1440}}, 99, {120, 2520, 4920, 7320}, {600, 3840}, 2175, 495,
-     "     da          u", "", true, 10, 12},
-    {"formSt999b", true, {{Posto::h, 360}, {Posto::da, 960}, {Posto::u, 1560}}, 999, {120, 2520, 4920, 7320},
-     {600, 3840}, 2175, 495, "   h     da       u", "", false, 10, 10},
-    {"formSt9999b", true, {{Posto::k, 420}, {Posto::h, 840}, {Posto::da, 1320}, {Posto::u, 1680}}, 9999,
-     {120, 2400, 4680, 7080}, {480, 3600}, 2175, 750, "    k  .  h   da   u", righeScrittura, false, 11, 11},
+    {.nome = "formSt99a", .aste = {{Posto::da, 600}, {Posto::u, 1320}}, .lettere = "     da         u"},
+    {.nome = "formSt999a", .aste = {{Posto::h, 360}, {Posto::da, 960}, {Posto::u, 1440}}, .massimoDelRange = 999,
+     .lettere = "   h     da      u", .voceStampa = {"Stampa", 10}},
+    {.nome = "formSt9999a", .aste = {{Posto::k, 360}, {Posto::h, 840}, {Posto::da, 1200}, {Posto::u, 1560}},
+     .massimoDelRange = 9999, .righe = {360, 3600}, .altezzaTesto = 600, .lettere = "  k  .   h   da   u",
+     .voceNuova = {"Nuova scheda", 11}, .voceStampa = {"Stampa", 9}},
+    {.nome = "formSt99b", .tipo = D::Tipo::Leggi, .aste = {{Posto::da, 600}, {Posto::u, 1440}},
+     .colonne = {120, 2520, 4920, 7320}, .righe = {600, 3840}, .larghezzaCornice = 2175,
+     .lettere = "     da          u", .svuotaTesti = true},
+    {.nome = "formSt999b", .tipo = D::Tipo::Leggi, .aste = {{Posto::h, 360}, {Posto::da, 960}, {Posto::u, 1560}},
+     .massimoDelRange = 999, .colonne = {120, 2520, 4920, 7320}, .righe = {600, 3840}, .larghezzaCornice = 2175,
+     .lettere = "   h     da       u", .voceStampa = {"Stampa", 10}},
+    {.nome = "formSt9999b", .tipo = D::Tipo::Leggi,
+     .aste = {{Posto::k, 420}, {Posto::h, 840}, {Posto::da, 1320}, {Posto::u, 1680}}, .massimoDelRange = 9999,
+     .colonne = {120, 2400, 4680, 7080}, .righe = {480, 3600}, .larghezzaCornice = 2175, .altezzaTesto = 750,
+     .lettere = "    k  .  h   da   u", .testoIniziale = righeScrittura, .voceNuova = {"Nuova scheda", 11},
+     .voceStampa = {"Stampa", 11}},
 };
 
 // Where a number word may break on paper: after its thousands and after its
@@ -99,11 +106,11 @@ FinestraScheda::FinestraScheda(Contesto &c, const DescrizioneScheda &descrizione
     istruzione->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // No box takes the focus by itself: no cursor on the printed page.
     istruzione->setFocusPolicy(Qt::ClickFocus);
-    istruzione->setPlainText(d.conPalline ? QStringLiteral("Scrivi il numero in parola e in cifre\n")
+    istruzione->setPlainText(d.tipo == D::Tipo::Leggi ? QStringLiteral("Scrivi il numero in parola e in cifre\n")
                                           : QStringLiteral("Metti le palline sull'orbetto e scrivi il numero in cifra\n"));
 
-    const int alto = d.conPalline ? 360 : 240;
-    const int larghezzaTesto = d.conPalline ? 2175 : 2000;
+    const int alto = d.tipo == D::Tipo::Leggi ? 360 : 240;
+    const int larghezzaTesto = d.tipo == D::Tipo::Leggi ? 2175 : 2000;
     for (int i = 0; i < 8; ++i) {
         const int x = d.colonne[std::size_t(i % 4)], y = d.righe[std::size_t(i / 4)];
         auto *orbetto = new PiccoloOrbetto(a, d.aste, alto);
@@ -130,9 +137,9 @@ FinestraScheda::FinestraScheda(Contesto &c, const DescrizioneScheda &descrizione
     }
 
     adatta(testi);
-    QAction *nuova = voceMenu(QStringLiteral("mnuNuova"), QStringLiteral("Nuova scheda") + QString(d.spaziNuova, QLatin1Char(' ')));
+    QAction *nuova = voceMenu(QStringLiteral("mnuNuova"), d.voceNuova.intera());
     connect(nuova, &QAction::triggered, this, &FinestraScheda::Genera8Numeri);
-    QAction *stampa = voceMenu(QStringLiteral("mnustampa"), QStringLiteral("Stampa") + QString(d.spaziStampa, QLatin1Char(' ')));
+    QAction *stampa = voceMenu(QStringLiteral("mnustampa"), d.voceStampa.intera());
     const auto salva = [this] {
         fogli::salvaPdf(ctx, this, QStringLiteral("scheda-") + objectName().mid(6), [this](const QString &file) {
             QString motivo;
@@ -174,7 +181,7 @@ void FinestraScheda::Genera8Numeri()
     // A maximum left over from a larger range's window is bounded to this
     // sheet's range, so no rod ever needs a tenth bead.
     const int massimo = std::min<int>(ctx.NumeroMassimo, d.massimoDelRange);
-    if (d.conPalline) {
+    if (d.tipo == D::Tipo::Leggi) {
         for (int i = 0; i < 8; ++i) {
             if (d.svuotaTesti)
                 testi[std::size_t(i)]->clear();
@@ -189,7 +196,7 @@ void FinestraScheda::Genera8Numeri()
         while (massimo >= 8 && std::find(estratti.begin(), estratti.end(), n) != estratti.end())
             n = ctx.estrai(massimo) + 1;
         estratti.push_back(n);
-        if (!d.conPalline) {
+        if (d.tipo == D::Tipo::Forma) {
             testi[std::size_t(i)]->setPlainText(NumeroInLettere(n) + QStringLiteral(" ___ "));
             continue;
         }

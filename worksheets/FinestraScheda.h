@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/Didascalia.h"
+
 #include "abacus/ModelloOrbetto.h"
 #include "shell/FinestraProgramma.h"
 
@@ -13,18 +15,21 @@ class PiccoloOrbetto;
 
 // What sets one abacus worksheet apart from the others.
 struct DescrizioneScheda {
-    const char *nome;
-    bool conPalline; // kind b (read the beads) or kind a (place them)
-    std::vector<std::pair<Posto, int>> aste; // rod and its x inside the frame
-    qint16 massimoDelRange;                  // 99, 999, 9999
-    std::array<int, 4> colonne;              // frame x of the four columns
-    std::array<int, 2> righe;                // frame y of the two rows
-    int larghezzaCornice;                    // frames are this wide and 2175 high
-    int altezzaTesto;                        // Text1 height
-    const char *lettere;                     // Label1 caption
-    const char *testoIniziale;               // Text1 in the design
-    bool svuotaTesti;                        // Genera8Numeri empties Text1 (formSt99b)
-    int spaziNuova, spaziStampa;             // blanks after the menu captions
+    const char *nome = "";
+    // Kind a: a number in words, the pupil places the beads; kind b: the
+    // beads of a number, the pupil writes it.
+    enum class Tipo { Forma, Leggi } tipo = Tipo::Forma;
+    std::vector<std::pair<Posto, int>> aste = {}; // rod and its x inside the frame
+    qint16 massimoDelRange = 99;                  // 99, 999, 9999
+    std::array<int, 4> colonne = {120, 2400, 4800, 7200}; // frame x of the four columns
+    std::array<int, 2> righe = {720, 4080};               // frame y of the two rows
+    int larghezzaCornice = 2055;                          // frames are this wide and 2175 high
+    int altezzaTesto = 495;                               // Text1 height
+    const char *lettere = "";                             // Label1 caption
+    const char *testoIniziale = "";                       // Text1 in the design
+    bool svuotaTesti = false; // Genera8Numeri empties Text1 (formSt99b)
+    Didascalia voceNuova = {"Nuova scheda", 10};
+    Didascalia voceStampa = {"Stampa", 12};
 };
 
 // A worksheet of eight small abaci for the class: kind a shows a number in
