@@ -77,7 +77,7 @@ std::vector<GeometriaAsta> geometria(const std::vector<Posto> &aste)
 QString conSeparatoreMigliaia(int n, const QString &separatore)
 {
     QString cifre = QString::number(n);
-    for (int i = cifre.size() - 3; i > 0 && cifre.at(i - 1).isDigit(); i -= 3)
+    for (int i = int(cifre.size()) - 3; i > 0 && cifre.at(i - 1).isDigit(); i -= 3)
         cifre.insert(i, separatore);
     return cifre;
 }

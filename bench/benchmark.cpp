@@ -113,7 +113,7 @@ double cpuMs()
 {
     rusage uso{};
     getrusage(RUSAGE_SELF, &uso);
-    return uso.ru_utime.tv_sec * 1e3 + uso.ru_utime.tv_usec / 1e3 + uso.ru_stime.tv_sec * 1e3 + uso.ru_stime.tv_usec / 1e3;
+    return double(uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) * 1e3 + double(uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e3;
 }
 
 long picco()
@@ -166,7 +166,7 @@ int main(int argc, char *argv[])
     std::printf("|%s|%s|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(15, '-').c_str(),
                 std::string(15, '-').c_str(), std::string(8, '-').c_str(), std::string(14, '-').c_str());
     riga("start-up to first paint (median of 15 pairs)", mediana(tOrbetto), "ms", mediana(tMinimo), "<= 1.3x");
-    riga("peak memory, start screen and sounds loaded", kbOrbetto / 1024.0, "MB", kbMinimo / 1024.0, "<= 40 MB");
+    riga("peak memory, start screen and sounds loaded", double(kbOrbetto) / 1024.0, "MB", double(kbMinimo) / 1024.0, "<= 40 MB");
 
     PiattaformaQt piattaforma;
     Contesto ctx(piattaforma);
@@ -307,8 +307,8 @@ int main(int argc, char *argv[])
             QApplication::processEvents();
         }
         riga("20,000 exercises: time per exercise", double(t.nsecsElapsed()) / 1e6 / 20000, "ms", 0, "");
-        riga("20,000 exercises: memory at the start", prima / 1024.0, "MB", 0, "");
-        riga("20,000 exercises: memory at the end", residente() / 1024.0, "MB", 0, "<= start + 5");
+        riga("20,000 exercises: memory at the start", double(prima) / 1024.0, "MB", 0, "");
+        riga("20,000 exercises: memory at the end", double(residente()) / 1024.0, "MB", 0, "<= start + 5");
     }
 
     // Printing on a real queue: a private CUPS server (the printing test's).
@@ -329,7 +329,7 @@ int main(int argc, char *argv[])
     } else {
         std::printf("(no CUPS here: printing on a queue not measured)\n");
     }
-    riga("peak memory of the whole benchmark", picco() / 1024.0, "MB", 0, "<= 60 MB");
+    riga("peak memory of the whole benchmark", double(picco()) / 1024.0, "MB", 0, "<= 60 MB");
     std::printf("slowest window to open: %s\n", qualePeggiore);
 
     for (FinestraProgramma *f : ctx.navigatore.aperte())

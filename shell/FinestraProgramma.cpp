@@ -53,8 +53,8 @@ FinestraProgramma::FinestraProgramma(Contesto &c, const QString &nome, int largh
             barra->setActiveAction(barra->actions().first());
         }
     });
-    esci = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &FinestraProgramma::schermoIntero);
-    esci->setEnabled(false);
+    esciDalloSchermoIntero = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &FinestraProgramma::schermoIntero);
+    esciDalloSchermoIntero->setEnabled(false);
 }
 
 double FinestraProgramma::scala() const
@@ -125,7 +125,7 @@ void FinestraProgramma::changeEvent(QEvent *evento)
 {
     if (evento->type() == QEvent::WindowStateChange) {
         const Qt::WindowStates stato = windowState();
-        esci->setEnabled(stato & Qt::WindowFullScreen);
+        esciDalloSchermoIntero->setEnabled(stato & Qt::WindowFullScreen);
         if (isVisible()) {
             ctx.schermoIntero = stato & Qt::WindowFullScreen;
             if (!ctx.schermoIntero && !(stato & Qt::WindowMinimized))

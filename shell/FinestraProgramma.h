@@ -68,7 +68,7 @@ private:
     QWidget *cornice;
     QWidget *client;
     QSize base;
-    QShortcut *esci = nullptr;
+    QShortcut *esciDalloSchermoIntero = nullptr; // Escape, only on the full screen
     Tastiera *tastiera;
     Ruolo ruoloFinestra;
     bool chiusuraDecisa = false;

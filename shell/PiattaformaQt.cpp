@@ -31,6 +31,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <random>
 
 #ifndef ORBETTO_CARTELLA_DATI
 #define ORBETTO_CARTELLA_DATI "/usr/local/share/orbetto"
@@ -72,7 +73,11 @@ double PiattaformaQt::casuale()
 
 void PiattaformaQt::riseminaDallOrologio()
 {
-    generatore.seed(quint64(QDateTime::currentMSecsSinceEpoch()) ^ quint64(std::chrono::steady_clock::now().time_since_epoch().count()));
+    // All 64 bits of the clocks: seed(quint32) would keep only the low half.
+    const quint64 v = quint64(QDateTime::currentMSecsSinceEpoch())
+                      ^ quint64(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::seed_seq semi{quint32(v), quint32(v >> 32)};
+    generatore.seed(semi);
 }
 
 bool PiattaformaQt::apriModulo()
@@ -244,7 +249,7 @@ bool scriviRighe(const QStringList &righe, const QString &carattere, int punti, 
     for (const QString &riga : righe)
         largo = std::max(largo, cento.horizontalAdvance(riga));
     const double perLarghezza = 100 * utile.width() / largo * 0.98;
-    const double perAltezza = 100 * utile.height() / (cento.lineSpacing() * std::max<qsizetype>(1, righe.size()) + 1);
+    const double perAltezza = 100 * utile.height() / (cento.lineSpacing() * double(std::max<qsizetype>(1, righe.size())) + 1);
     const double scelti = std::min({perLarghezza, std::max(double(punti), perAltezza), 24.0});
     font.setPointSizeF(std::max(4.0, std::floor(scelti * 4) / 4));
     pagina.setFont(font);

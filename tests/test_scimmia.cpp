@@ -175,9 +175,9 @@ public:
             break;
         }
         case 7: {
-            const auto testi = visibili<QPlainTextEdit>(w);
-            if (!testi.isEmpty())
-                scrivi(testi[tira(int(testi.size()))], QStringLiteral("12 TRENTA"));
+            const auto caselle = visibili<QPlainTextEdit>(w);
+            if (!caselle.isEmpty())
+                scrivi(caselle[tira(int(caselle.size()))], QStringLiteral("12 TRENTA"));
             break;
         }
         case 8: {
@@ -211,12 +211,12 @@ public:
         const VistaOrbetto *vista = nullptr;
         bool animazione = false;
         QWidget *conferma = nullptr;
-        if (auto *f = qobject_cast<FinestraFormare *>(w)) {
-            vista = &f->orbetto();
+        if (auto *formare = qobject_cast<FinestraFormare *>(w)) {
+            vista = &formare->orbetto();
             conferma = w->findChild<QWidget *>(QStringLiteral("BottoneConferma"));
-        } else if (auto *f = qobject_cast<FinestraLeggere *>(w)) {
-            vista = &f->orbetto();
-            conferma = f->risposta();
+        } else if (auto *leggere = qobject_cast<FinestraLeggere *>(w)) {
+            vista = &leggere->orbetto();
+            conferma = leggere->risposta();
         } else if (auto *f = qobject_cast<FinestraAritmetica *>(w)) {
             vista = &f->orbetto();
             animazione = f->animazioneInCorso();
