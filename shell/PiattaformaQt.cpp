@@ -55,8 +55,9 @@ PiattaformaQt::PiattaformaQt(const QString &c, const QString &m) : cartella(c)
 
 PiattaformaQt::~PiattaformaQt()
 {
+    // The player and its sound effects go before the application does.
     if (lettore)
-        chiudiSuoni(lettore);
+        modulo.unload();
 }
 
 double casualeDaBit(quint64 bit)
@@ -84,12 +85,7 @@ bool PiattaformaQt::apriModulo()
 {
     if (!moduloProvato) {
         moduloProvato = true;
-        auto apri = reinterpret_cast<ApriSuoni>(modulo.resolve("orbetto_suoni_apri"));
-        prepara = reinterpret_cast<PreparaSuono>(modulo.resolve("orbetto_suoni_prepara"));
-        suona = reinterpret_cast<SuonaSuono>(modulo.resolve("orbetto_suoni_suona"));
-        chiudiSuoni = reinterpret_cast<ChiudiSuoni>(modulo.resolve("orbetto_suoni_chiudi"));
-        if (apri && prepara && suona && chiudiSuoni)
-            lettore = apri();
+        lettore = qobject_cast<LettoreSuoni *>(modulo.instance());
     }
     return lettore != nullptr;
 }
@@ -103,13 +99,13 @@ void PiattaformaQt::precaricaSuoni()
     const QDir suoni(cartellaProgramma() + QStringLiteral("/suoni"));
     const auto nomi = suoni.entryList({QStringLiteral("*.wav")}, QDir::Files);
     for (const QString &nome : nomi)
-        prepara(lettore, suoni.filePath(nome));
+        lettore->prepara(suoni.filePath(nome));
 }
 
 void PiattaformaQt::suonaWav(const QString &percorso)
 {
     if (apriModulo())
-        suona(lettore, percorso);
+        lettore->suona(percorso);
 }
 
 void PiattaformaQt::beep()

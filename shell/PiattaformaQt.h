@@ -9,7 +9,7 @@
 #include <QPicture>
 #include <QSize>
 
-#include <QLibrary>
+#include <QPluginLoader>
 #include <QRandomGenerator64>
 
 class QPagedPaintDevice;
@@ -92,11 +92,8 @@ private:
 
     QRandomGenerator64 generatore;
     QString cartella;
-    QLibrary modulo;
-    void *lettore = nullptr;
-    PreparaSuono prepara = nullptr;
-    SuonaSuono suona = nullptr;
-    ChiudiSuoni chiudiSuoni = nullptr;
+    QPluginLoader modulo;
+    LettoreSuoni *lettore = nullptr; // owned by the plugin loader
     bool moduloProvato = false;
     CodaStampa coda;
     // The folder of the last save, for the run only.

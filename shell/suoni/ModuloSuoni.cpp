@@ -4,58 +4,46 @@
 #include "ModuloSuoni.h"
 
 #include <QFileInfo>
-#include <QHash>
+#include <QObject>
 #include <QSoundEffect>
 #include <QUrl>
 
-namespace {
+#include <map>
+#include <memory>
 
-struct Lettore {
-    QHash<QString, QSoundEffect *> effetti;
+class ModuloSuoni : public QObject, public LettoreSuoni
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID LettoreSuoni_iid)
+    Q_INTERFACES(LettoreSuoni)
 
+public:
+    void prepara(const QString &percorso) override { effetto(percorso); }
+    void suona(const QString &percorso) override
+    {
+        if (QSoundEffect *e = effetto(percorso))
+            e->play();
+    }
+
+private:
     QSoundEffect *effetto(const QString &percorso)
     {
-        auto trovato = effetti.constFind(percorso);
-        if (trovato != effetti.constEnd())
-            return trovato.value();
-        QSoundEffect *nuovo = nullptr;
+        auto trovato = effetti.find(percorso);
+        if (trovato != effetti.end())
+            return trovato->second.get();
+        std::unique_ptr<QSoundEffect> nuovo;
         // A file of several megabytes is no beep: refused as if missing, so
         // a stray recording in "suoni" cannot fill the memory.
         const QFileInfo file(percorso);
         if (file.isFile() && file.size() <= limiteFileSuono) {
-            nuovo = new QSoundEffect;
+            nuovo = std::make_unique<QSoundEffect>();
             nuovo->setSource(QUrl::fromLocalFile(percorso));
         }
         // A missing file is remembered too, so it is looked up only once.
-        effetti.insert(percorso, nuovo);
-        return nuovo;
+        return effetti.emplace(percorso, std::move(nuovo)).first->second.get();
     }
 
-    ~Lettore() { qDeleteAll(effetti); }
+    std::map<QString, std::unique_ptr<QSoundEffect>> effetti;
 };
 
-} // namespace
-
-extern "C" {
-
-Q_DECL_EXPORT void *orbetto_suoni_apri()
-{
-    return new Lettore;
-}
-
-Q_DECL_EXPORT void orbetto_suoni_prepara(void *lettore, const QString &percorso)
-{
-    static_cast<Lettore *>(lettore)->effetto(percorso);
-}
-
-Q_DECL_EXPORT void orbetto_suoni_suona(void *lettore, const QString &percorso)
-{
-    if (QSoundEffect *e = static_cast<Lettore *>(lettore)->effetto(percorso))
-        e->play();
-}
-
-Q_DECL_EXPORT void orbetto_suoni_chiudi(void *lettore)
-{
-    delete static_cast<Lettore *>(lettore);
-}
-}
+#include "ModuloSuoni.moc"

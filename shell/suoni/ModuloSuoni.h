@@ -1,19 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QtPlugin>
 #include <QString>
 
-// The sound player lives in a module of its own, loaded once the first
+// The sound player lives in a plugin of its own, loaded once the first
 // window is on the screen: Qt Multimedia and the audio libraries behind it
-// then cost the start-up nothing. These are the module's entry points.
-extern "C" {
-using ApriSuoni = void *(*)();
-using PreparaSuono = void (*)(void *lettore, const QString &percorso);
-using SuonaSuono = void (*)(void *lettore, const QString &percorso);
-using ChiudiSuoni = void (*)(void *lettore);
-}
+// then cost the start-up nothing. This is what the program asks of it.
+class LettoreSuoni
+{
+public:
+    virtual ~LettoreSuoni() = default;
+    // Gets the file ready, so that playing it later never waits.
+    virtual void prepara(const QString &percorso) = 0;
+    // Plays it without waiting; a missing file plays nothing.
+    virtual void suona(const QString &percorso) = 0;
+};
 
-// File name of the module (beside the program, or in the installed library folder).
+#define LettoreSuoni_iid "it.orbetto.LettoreSuoni/1"
+Q_DECLARE_INTERFACE(LettoreSuoni, LettoreSuoni_iid)
+
+// File name of the plugin (beside the program, or in the installed library folder).
 inline const QString nomeModuloSuoni = QStringLiteral("liborbetto_suoni.so");
 
 // Larger sound files are refused as if they were missing (the program's own
