@@ -195,7 +195,7 @@ void FinestraAritmetica::creaMenu(const DescrizioneAritmetica &d)
         QAction *stampa = voceMenu(QString::fromLatin1(d.voceStampa), QStringLiteral("Stampa scheda        "));
         connect(stampa, &QAction::triggered, this, seLibero([this, tipoScheda = d.tipoScheda] {
                     ctx.TipoScheda = tipoScheda;
-                    ctx.navigatore.mostraAffiancata(QStringLiteral("formStampa"));
+                    emit chiedeAffiancata(QStringLiteral("formStampa"));
                 }));
     }
     voceInformazioni();

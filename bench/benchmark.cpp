@@ -170,9 +170,10 @@ int main(int argc, char *argv[])
 
     PiattaformaQt piattaforma;
     Contesto ctx(piattaforma);
+    Navigatore navigatore(ctx);
     ctx.AttendiBottone = true;
     ctx.NumeroMassimo = 99;
-    ctx.navigatore.mostraPrincipale(new FormMenu(ctx));
+    navigatore.mostraPrincipale(new FormMenu(ctx));
     QApplication::processEvents();
 
     // The first opening of each exercise window in the run.
@@ -181,14 +182,14 @@ int main(int argc, char *argv[])
                               "Form999b", "Form999c", "Form999d", "F9999a",  "F9999c",   "F9999b"};
     // One opening of an exercise window, built, loaded, shown and painted;
     // back to the menu afterwards.
-    const auto apertura = [&ctx](const char *nome) {
+    const auto apertura = [&ctx, &navigatore](const char *nome) {
         QElapsedTimer t;
         t.start();
-        FinestraProgramma *f = ctx.navigatore.ApriEsercizio(QString::fromLatin1(nome));
+        FinestraProgramma *f = navigatore.ApriEsercizio(QString::fromLatin1(nome));
         f->repaint();
         QApplication::processEvents();
         const double ms = double(t.nsecsElapsed()) / 1e6;
-        ctx.navigatore.mostraPrincipale(new FormMenu(ctx));
+        navigatore.mostraPrincipale(new FormMenu(ctx));
         QApplication::processEvents();
         return ms;
     };
@@ -207,7 +208,7 @@ int main(int argc, char *argv[])
     for (const char *nome : schede) {
         QElapsedTimer t;
         t.start();
-        FinestraProgramma *f = ctx.navigatore.mostraAffiancata(QString::fromLatin1(nome));
+        FinestraProgramma *f = navigatore.mostraAffiancata(QString::fromLatin1(nome));
         f->repaint();
         QApplication::processEvents();
         riga(qPrintable(QStringLiteral("first opening of %1").arg(QLatin1String(nome))), double(t.nsecsElapsed()) / 1e6,
@@ -217,8 +218,8 @@ int main(int argc, char *argv[])
     }
 
     // A bead press to the repaint of its rod.
-    const auto pressioneBead = [&ctx] {
-        FinestraProgramma *f99a = ctx.navigatore.ApriEsercizio(QStringLiteral("Form99a"));
+    const auto pressioneBead = [&navigatore] {
+        FinestraProgramma *f99a = navigatore.ApriEsercizio(QStringLiteral("Form99a"));
         QApplication::processEvents();
         auto *u = f99a->findChild<QWidget *>(QStringLiteral("Bot_u"));
         auto *ricomincia = f99a->findChild<QAbstractButton *>(QStringLiteral("Bot_ricomincia"));
@@ -249,7 +250,7 @@ int main(int argc, char *argv[])
     ctx.scala = 1.0;
 
     // One whole exchange animation: processor time against wall time.
-    auto *f99c = qobject_cast<FinestraAritmetica *>(ctx.navigatore.ApriEsercizio(QStringLiteral("Form99c")));
+    auto *f99c = qobject_cast<FinestraAritmetica *>(navigatore.ApriEsercizio(QStringLiteral("Form99c")));
     QApplication::processEvents();
     auto *bu = f99c->findChild<QWidget *>(QStringLiteral("Bot_u"));
     for (int i = 0; i < 12; ++i)
@@ -277,12 +278,12 @@ int main(int argc, char *argv[])
         }
         return mediana(tempi);
     };
-    FinestraProgramma *scheda = ctx.navigatore.mostraAffiancata(QStringLiteral("formSt99a"));
+    FinestraProgramma *scheda = navigatore.mostraAffiancata(QStringLiteral("formSt99a"));
     QApplication::processEvents();
     riga("save a worksheet as PDF (median of 5)", mediaDi5([&] {
              piattaforma.pdfFinestra(scheda->area(), cartella.filePath(QStringLiteral("scheda.pdf")));
          }), "ms", 0, "<= 100 ms");
-    auto *composer = qobject_cast<FormStampa *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formStampa")));
+    auto *composer = qobject_cast<FormStampa *>(navigatore.mostraAffiancata(QStringLiteral("formStampa")));
     composer->findChild<QAbstractButton *>(QStringLiteral("OptionColonne(5)"))->click();
     composer->findChild<QAbstractButton *>(QStringLiteral("OptionRighe(5)"))->click();
     riga("save a 6 x 25 composer sheet as PDF", mediaDi5([&] {
@@ -292,7 +293,7 @@ int main(int argc, char *argv[])
     // A class that leaves one window open all day: 20,000 exercises, each
     // with its new background colour painted.
     {
-        auto *f99a = qobject_cast<FinestraFormare *>(ctx.navigatore.ApriEsercizio(QStringLiteral("Form99a")));
+        auto *f99a = qobject_cast<FinestraFormare *>(navigatore.ApriEsercizio(QStringLiteral("Form99a")));
         QApplication::processEvents();
         for (int i = 0; i < 200; ++i) { // the caches of the first colours
             f99a->NuovoNumero();
@@ -332,7 +333,7 @@ int main(int argc, char *argv[])
     riga("peak memory of the whole benchmark", double(picco()) / 1024.0, "MB", 0, "<= 60 MB");
     std::printf("slowest window to open: %s\n", qualePeggiore);
 
-    for (FinestraProgramma *f : ctx.navigatore.aperte())
+    for (FinestraProgramma *f : navigatore.aperte())
         f->chiudi();
     return 0;
 }

@@ -3,25 +3,24 @@
 
 #include <QtGlobal>
 
-#include <cmath>
-#include <memory>
+#include "Attivazioni.h"
 
-class Navigatore;
+#include <cmath>
+
 class Piattaforma;
 
 // The one object that holds what every window shares: the values of the
-// run, the platform services and the window navigation. main() builds the
-// real one; each test builds a fresh one on the test platform.
+// run, the platform services and which window is current. main() builds
+// the real one; each test builds a fresh one on the test platform.
 class Contesto
 {
 public:
-    explicit Contesto(Piattaforma &piattaforma);
-    ~Contesto();
+    explicit Contesto(Piattaforma &p) : piattaforma(p) {}
     Contesto(const Contesto &) = delete;
     Contesto &operator=(const Contesto &) = delete;
 
     Piattaforma &piattaforma;
-    Navigatore &navigatore;
+    Attivazioni attivazioni;
 
     // Shared values of the run (all 16-bit, as the exercises count them).
     qint16 ContaEsatti = 0;
@@ -45,9 +44,6 @@ public:
     double Casuale();
     // floor(Casuale * n): an integer from 0 to n - 1.
     int estrai(int n) { return int(std::floor(Casuale() * n)); }
-
-private:
-    std::unique_ptr<Navigatore> nav;
 };
 
 // A counter that stops at the largest 16-bit value instead of wrapping.

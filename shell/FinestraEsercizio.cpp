@@ -2,7 +2,6 @@
 #include "FinestraEsercizio.h"
 
 #include "Contesto.h"
-#include "Navigatore.h"
 
 #include <QAction>
 
@@ -22,7 +21,7 @@ void FinestraEsercizio::creaRiscontro(const PostiRiscontro &posti)
 
 void FinestraEsercizio::richiestaChiusura()
 {
-    ctx.navigatore.TornaAlMenu(this, azzeraUscendo);
+    emit chiedeMenu(azzeraUscendo);
 }
 
 QAction *FinestraEsercizio::voceAzzera(const QString &testo)
@@ -35,20 +34,20 @@ QAction *FinestraEsercizio::voceAzzera(const QString &testo)
 QAction *FinestraEsercizio::voceInformazioni()
 {
     QAction *a = voceMenu(QStringLiteral("MenuInformazioni"), QStringLiteral("Informazioni          "));
-    connect(a, &QAction::triggered, this, [this] { ctx.navigatore.MostraInformazioni(this); });
+    connect(a, &QAction::triggered, this, &FinestraEsercizio::chiedeInformazioni);
     return a;
 }
 
 QAction *FinestraEsercizio::voceStampaScheda(const QString &scheda)
 {
     QAction *a = voceMenu(QStringLiteral("mnuStampa"), QStringLiteral("Stampa scheda        "));
-    connect(a, &QAction::triggered, this, [this, scheda] { ctx.navigatore.mostraAffiancata(scheda); });
+    connect(a, &QAction::triggered, this, [this, scheda] { emit chiedeAffiancata(scheda); });
     return a;
 }
 
 QAction *FinestraEsercizio::voceEsci()
 {
     QAction *a = voceMenu(QStringLiteral("mnuEsci"), QStringLiteral("Esci"));
-    connect(a, &QAction::triggered, this, [this] { ctx.navigatore.TornaAlMenu(this, azzeraUscendo); });
+    connect(a, &QAction::triggered, this, [this] { emit chiedeMenu(azzeraUscendo); });
     return a;
 }

@@ -269,6 +269,6 @@ void FinestraProgramma::closeEvent(QCloseEvent *evento)
 bool FinestraProgramma::event(QEvent *evento)
 {
     if (evento->type() == QEvent::WindowActivate)
-        ctx.navigatore.finestraAttivata(this);
+        ctx.attivazioni.finestraAttivata(this);
     return QMainWindow::event(evento);
 }

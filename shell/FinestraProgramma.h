@@ -44,6 +44,14 @@ public:
     void impostaSfondo(const QColor &colore);
     QColor sfondo() const;
 
+signals:
+    // What a window asks of the program: the navigator that made it answers.
+    void chiedeMenu(bool azzeraContatori);      // back to the menu, asked first
+    void chiedeEsercizio(const QString &nome);  // an exercise in place of this window
+    void chiedeAffiancata(const QString &nome); // a worksheet or the composer beside it
+    void chiedeInformazioni();
+    void chiedeUscita(); // the end of the program, asked first
+
 protected:
     // The title bar's close button: each window does what its own exit does.
     virtual void richiestaChiusura() = 0;

@@ -4,9 +4,7 @@
 #include "Colori.h"
 #include "Contesto.h"
 #include "Controlli.h"
-#include "FormMenu.h"
 #include "Geometria.h"
-#include "Navigatore.h"
 
 FormAvvio::FormAvvio(Contesto &c) : FinestraProgramma(c, QStringLiteral("FormAvvio"), 10515, 8355, Ruolo::Principale)
 {
@@ -31,10 +29,10 @@ void FormAvvio::carica()
 
 void FormAvvio::BottoneAvvio_Click()
 {
-    ctx.navigatore.mostraPrincipale(new FormMenu(ctx));
+    emit avviato();
 }
 
 void FormAvvio::richiestaChiusura()
 {
-    ctx.navigatore.ConfermaUscita(this);
+    emit chiedeUscita();
 }

@@ -14,6 +14,10 @@ public:
     explicit FormAvvio(Contesto &ctx);
     void carica() override;
 
+signals:
+    // "Avvio": the menu, with no question.
+    void avviato();
+
 protected:
     void richiestaChiusura() override;
 

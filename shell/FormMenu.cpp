@@ -5,7 +5,6 @@
 #include "Contesto.h"
 #include "Controlli.h"
 #include "Geometria.h"
-#include "Navigatore.h"
 
 #include <QButtonGroup>
 
@@ -68,7 +67,7 @@ FormMenu::FormMenu(Contesto &c) : FinestraProgramma(c, QStringLiteral("FormMenu"
         QPushButton *p = controlli::bottone(area(), QString::fromLatin1(b.nome), QString::fromUtf8(b.didascalia),
                                             QRect(b.sinistra, b.alto, 3000, 495), fontBottoni);
         const QString finestra = QString::fromLatin1(b.finestra);
-        connect(p, &QPushButton::clicked, this, [this, finestra] { ctx.navigatore.ApriEsercizio(finestra); });
+        connect(p, &QPushButton::clicked, this, [this, finestra] { emit chiedeEsercizio(finestra); });
     }
 
     option1 = new QButtonGroup(this);
@@ -86,7 +85,7 @@ FormMenu::FormMenu(Contesto &c) : FinestraProgramma(c, QStringLiteral("FormMenu"
     QPushButton *esci = controlli::bottone(area(), QStringLiteral("Command1"), QStringLiteral("Esci"),
                                            QRect(6480, 6240, 2895, 735),
                                            geo::carattere(QStringLiteral("Arial"), 18, true));
-    connect(esci, &QPushButton::clicked, this, [this] { ctx.navigatore.ConfermaUscita(this); });
+    connect(esci, &QPushButton::clicked, this, &FormMenu::chiedeUscita);
 }
 
 void FormMenu::carica()
@@ -105,5 +104,5 @@ void FormMenu::Option1_Click(int indice)
 
 void FormMenu::richiestaChiusura()
 {
-    ctx.navigatore.ConfermaUscita(this);
+    emit chiedeUscita();
 }

@@ -19,13 +19,32 @@ void Navigatore::Avvio()
 {
     ctx.piattaforma.riseminaDallOrologio();
     ctx.NumeroMassimo = 99;
-    mostraPrincipale(new FormAvvio(ctx));
+    auto *avvio = new FormAvvio(ctx);
+    QObject::connect(avvio, &FormAvvio::avviato, avvio, [this] { mostraMenu(); });
+    mostraPrincipale(avvio);
+}
+
+void Navigatore::mostraMenu()
+{
+    mostraPrincipale(new FormMenu(ctx));
+}
+
+void Navigatore::collega(FinestraProgramma *f)
+{
+    // The window is the connections' context: they end with it.
+    QObject::connect(f, &FinestraProgramma::chiedeMenu, f, [this, f](bool azzera) { TornaAlMenu(f, azzera); });
+    QObject::connect(f, &FinestraProgramma::chiedeEsercizio, f, [this](const QString &nome) { ApriEsercizio(nome); });
+    QObject::connect(f, &FinestraProgramma::chiedeAffiancata, f,
+                     [this](const QString &nome) { mostraAffiancata(nome); });
+    QObject::connect(f, &FinestraProgramma::chiedeInformazioni, f, [this, f] { MostraInformazioni(f); });
+    QObject::connect(f, &FinestraProgramma::chiedeUscita, f, [this, f] { ConfermaUscita(f); });
 }
 
 void Navigatore::mostraPrincipale(FinestraProgramma *nuova)
 {
     QPointer<FinestraProgramma> vecchia = finestraPrincipale;
     finestraPrincipale = nuova;
+    collega(nuova);
     nuova->carica();
     nuova->mostra();
     primaAttivazione(nuova);
@@ -46,7 +65,7 @@ void Navigatore::TornaAlMenu(FinestraProgramma *chiamante, bool azzeraContatori)
 {
     if (!ctx.piattaforma.chiediSiNo(chiamante, testi::titoloBox, QStringLiteral("Vuoi tornare al menù?")))
         return;
-    mostraPrincipale(new FormMenu(ctx));
+    mostraMenu();
     if (azzeraContatori) {
         ctx.ContaEsatti = 0;
         ctx.ContaErrati = 0;
@@ -68,6 +87,7 @@ bool Navigatore::ConfermaUscita(QWidget *genitore)
 void Navigatore::esci()
 {
     fine = true;
+    ctx.attivazioni.ferma();
     const auto tutte = aperte();
     for (FinestraProgramma *f : tutte)
         f->chiudi();
@@ -93,6 +113,7 @@ FinestraProgramma *Navigatore::mostraAffiancata(const QString &nome)
         if (!nuova)
             return nullptr;
         posto = nuova;
+        collega(nuova);
         nuova->carica();
         nuova->mostra();
         primaAttivazione(nuova);
@@ -106,19 +127,7 @@ FinestraProgramma *Navigatore::mostraAffiancata(const QString &nome)
 
 void Navigatore::primaAttivazione(FinestraProgramma *finestra)
 {
-    // Without a window manager Qt may never activate a window: the first
-    // activation is ours, and the tracker then knows the window is current.
-    ultimaAttiva = finestra;
-    finestra->activateWindow();
-    finestra->attivata();
-}
-
-void Navigatore::finestraAttivata(FinestraProgramma *finestra)
-{
-    if (fine || finestra == ultimaAttiva)
-        return;
-    ultimaAttiva = finestra;
-    finestra->attivata();
+    ctx.attivazioni.prima(finestra);
 }
 
 FinestraProgramma *Navigatore::affiancata(const QString &nome) const

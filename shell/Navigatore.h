@@ -44,10 +44,6 @@ public:
     // brought forward and keeps what it shows.
     FinestraProgramma *mostraAffiancata(const QString &nome);
 
-    // Called on every WindowActivate of a program window: the window's own
-    // activation runs only when the pupil comes from another program window
-    // (not after a message box, a popup menu or another application).
-    void finestraAttivata(FinestraProgramma *finestra);
 
     FinestraProgramma *principale() const { return finestraPrincipale; }
     FinestraProgramma *affiancata(const QString &nome) const;
@@ -57,12 +53,14 @@ public:
 
 private:
     void primaAttivazione(FinestraProgramma *finestra);
+    // Answers what the window asks for (its signals), for as long as it lives.
+    void collega(FinestraProgramma *finestra);
+    void mostraMenu();
     // Every window closes and the program ends.
     void esci();
 
     Contesto &ctx;
     QPointer<FinestraProgramma> finestraPrincipale;
-    QPointer<FinestraProgramma> ultimaAttiva;
     QMap<QString, QPointer<FinestraProgramma>> affiancate;
     bool fine = false;
     AvvisiStampa stampe;

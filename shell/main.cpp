@@ -24,13 +24,14 @@ int main(int argc, char *argv[])
 
     PiattaformaQt piattaforma;
     Contesto ctx(piattaforma);
+    Navigatore navigatore(ctx);
     // "--lavagna": every window on the full screen, as F11 does.
     ctx.schermoIntero = QApplication::arguments().contains(QStringLiteral("--lavagna"));
-    ctx.navigatore.Avvio();
+    navigatore.Avvio();
     // Once the start screen is on the screen: the sounds (Qt Multimedia
     // costs the start-up nothing), and the mark a benchmark may ask for.
     const bool segna = qEnvironmentVariableIsSet("ORBETTO_SEGNA_PRIMO_DISEGNO");
-    new PrimoDisegno(ctx.navigatore.principale()->area(), [&piattaforma, segna] {
+    new PrimoDisegno(navigatore.principale()->area(), [&piattaforma, segna] {
         if (segna) {
             std::fputs("primo disegno\n", stdout);
             std::fflush(stdout);

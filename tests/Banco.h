@@ -41,18 +41,19 @@ protected:
 struct Banco {
     PiattaformaProva piattaforma;
     Contesto ctx{piattaforma};
+    Navigatore navigatore{ctx};
 
     Banco() = default;
     ~Banco()
     {
-        const auto aperte = ctx.navigatore.aperte();
+        const auto aperte = navigatore.aperte();
         for (FinestraProgramma *f : aperte)
             f->chiudi();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    Navigatore &nav() { return ctx.navigatore; }
-    FinestraProgramma *principale() { return ctx.navigatore.principale(); }
+    Navigatore &nav() { return navigatore; }
+    FinestraProgramma *principale() { return navigatore.principale(); }
 
     // Starts the program and presses "Avvio": the menu is open.
     void finoAlMenu()

@@ -51,11 +51,12 @@ int main(int argc, char *argv[])
     QTextStream out(stdout);
     PiattaformaQt piattaforma;
     Contesto ctx(piattaforma);
+    Navigatore navigatore(ctx);
     ctx.NumeroMassimo = 99;
     const QString cosa = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     QElapsedTimer tempo;
     if (cosa == QLatin1String("fermo")) {
-        auto *scheda = qobject_cast<FinestraScheda *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formSt99a")));
+        auto *scheda = qobject_cast<FinestraScheda *>(navigatore.mostraAffiancata(QStringLiteral("formSt99a")));
         QApplication::processEvents();
         tempo.start();
         scheda->findChild<QAction *>(QStringLiteral("mnustampa"))->trigger();
@@ -70,7 +71,7 @@ int main(int argc, char *argv[])
         while (!fatto && tempo.elapsed() < 5000)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         out << "risposta " << (fatto ? tempo.elapsed() : 99999) << '\n';
-        for (FinestraProgramma *f : ctx.navigatore.aperte())
+        for (FinestraProgramma *f : navigatore.aperte())
             f->chiudi();
         return 0;
     }
@@ -80,7 +81,7 @@ int main(int argc, char *argv[])
         piattaforma.pazienzaStampa(std::chrono::seconds(1));
         piattaforma.seguiStampe({.esito = [&](EsitoStampa e, int) { esiti.append(QString::number(int(e))); },
                                  .ferma = [&](int n) { ferma = n; }});
-        auto *scheda = qobject_cast<FinestraScheda *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formSt99a")));
+        auto *scheda = qobject_cast<FinestraScheda *>(navigatore.mostraAffiancata(QStringLiteral("formSt99a")));
         for (int i = 0; i < 3; ++i)
             scheda->findChild<QAction *>(QStringLiteral("mnustampa"))->trigger();
         tempo.start();
@@ -92,12 +93,12 @@ int main(int argc, char *argv[])
         while (esiti.size() < 3 && tempo.elapsed() < 60000)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
         out << "esiti " << esiti.join(QLatin1Char(' ')) << '\n';
-        for (FinestraProgramma *f : ctx.navigatore.aperte())
+        for (FinestraProgramma *f : navigatore.aperte())
             f->chiudi();
         return 0;
     }
     if (cosa == QLatin1String("scheda")) {
-        auto *scheda = qobject_cast<FinestraScheda *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formSt99a")));
+        auto *scheda = qobject_cast<FinestraScheda *>(navigatore.mostraAffiancata(QStringLiteral("formSt99a")));
         for (int i = 0; i < 8; ++i)
             out << "c " << senzaBlank(scheda->testo(i)->toPlainText().remove(QStringLiteral("___"))) << '\n';
         out << "c Mettilepallinesull'orbettoescriviilnumeroincifra\n";
@@ -105,7 +106,7 @@ int main(int argc, char *argv[])
         scheda->findChild<QAction *>(QStringLiteral("mnustampa"))->trigger();
     } else if (cosa == QLatin1String("foglio") || cosa == QLatin1String("correzione")) {
         ctx.TipoScheda = 15;
-        auto *composer = qobject_cast<FormStampa *>(ctx.navigatore.mostraAffiancata(QStringLiteral("formStampa")));
+        auto *composer = qobject_cast<FormStampa *>(navigatore.mostraAffiancata(QStringLiteral("formStampa")));
         composer->findChild<QAbstractButton *>(QStringLiteral("OptionColonne(5)"))->click();
         composer->findChild<QAbstractButton *>(QStringLiteral("OptionRighe(5)"))->click();
         const bool foglio = cosa == QLatin1String("foglio");
@@ -130,7 +131,7 @@ int main(int argc, char *argv[])
     rusage uso{};
     getrusage(RUSAGE_SELF, &uso);
     out << "ms " << ms << '\n' << "kb " << uso.ru_maxrss << '\n';
-    for (FinestraProgramma *f : ctx.navigatore.aperte())
+    for (FinestraProgramma *f : navigatore.aperte())
         f->chiudi();
     return 0;
 }

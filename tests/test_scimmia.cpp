@@ -364,11 +364,12 @@ private slots:
             piattaforma.precaricaSuoni();
             QVERIFY(piattaforma.suoniAttivi());
             Contesto ctx(piattaforma);
-            ctx.navigatore.Avvio();
-            ctx.navigatore.principale()->findChild<QPushButton *>(QStringLiteral("BottoneAvvio"))->click();
-            ctx.navigatore.ApriEsercizio(QStringLiteral("Form4"));
-            auto *conferma = ctx.navigatore.principale()->findChild<QPushButton *>(QStringLiteral("BottoneConferma"));
-            auto *avanti = ctx.navigatore.principale()->findChild<QPushButton *>(QStringLiteral("BottoneAvanti"));
+            Navigatore navigatore(ctx);
+            navigatore.Avvio();
+            navigatore.principale()->findChild<QPushButton *>(QStringLiteral("BottoneAvvio"))->click();
+            navigatore.ApriEsercizio(QStringLiteral("Form4"));
+            auto *conferma = navigatore.principale()->findChild<QPushButton *>(QStringLiteral("BottoneConferma"));
+            auto *avanti = navigatore.principale()->findChild<QPushButton *>(QStringLiteral("BottoneAvanti"));
             for (int i = 0; i < 20; ++i) {
                 conferma->click();
                 if (avanti->isEnabled())
@@ -376,9 +377,9 @@ private slots:
             }
             QCOMPARE(ctx.ContaEsatti + ctx.ContaErrati, 20);
             piattaforma.suonaWav(cartella + QStringLiteral("/suoni/si.wav"));
-            ctx.navigatore.ApriEsercizio(QStringLiteral("Form99a"));
-            ctx.navigatore.principale()->findChild<QAction *>(QStringLiteral("mnuStampa"))->trigger();
-            FinestraProgramma *scheda = ctx.navigatore.affiancata(QStringLiteral("formSt99a"));
+            navigatore.ApriEsercizio(QStringLiteral("Form99a"));
+            navigatore.principale()->findChild<QAction *>(QStringLiteral("mnuStampa"))->trigger();
+            FinestraProgramma *scheda = navigatore.affiancata(QStringLiteral("formSt99a"));
             QVERIFY(scheda);
             // No printer: "Stampa" says so and offers a PDF; the teacher says No.
             QString offerta;
@@ -391,7 +392,7 @@ private slots:
             scheda->findChild<QAction *>(QStringLiteral("mnustampa"))->trigger();
             QVERIFY2(offerta.contains(QStringLiteral("nessuna stampante")), qPrintable(offerta));
             piattaforma.stampaRighe({QStringLiteral("riga")}, QStringLiteral("MS Sans Serif"), 12);
-            for (FinestraProgramma *f : ctx.navigatore.aperte())
+            for (FinestraProgramma *f : navigatore.aperte())
                 f->chiudi();
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }

@@ -320,13 +320,13 @@ private slots:
         b.finoAlMenu();
         auto *scheda = new FinestraContata(b.ctx, QStringLiteral("scheda"));
         auto *altra = new FinestraContata(b.ctx, QStringLiteral("altra"));
-        b.nav().finestraAttivata(scheda);
+        b.ctx.attivazioni.finestraAttivata(scheda);
         QCOMPARE(scheda->attivazioni, 1);
         // Back from a message box or another program: the same window again.
-        b.nav().finestraAttivata(scheda);
+        b.ctx.attivazioni.finestraAttivata(scheda);
         QCOMPARE(scheda->attivazioni, 1);
-        b.nav().finestraAttivata(altra);
-        b.nav().finestraAttivata(scheda);
+        b.ctx.attivazioni.finestraAttivata(altra);
+        b.ctx.attivazioni.finestraAttivata(scheda);
         QCOMPARE(scheda->attivazioni, 2);
         QCOMPARE(altra->attivazioni, 1);
         scheda->chiudi();

@@ -70,7 +70,8 @@ int main(int argc, char *argv[])
     }
     PiattaformaQt piattaforma;
     Contesto ctx(piattaforma);
-    ctx.navigatore.Avvio();
+    Navigatore navigatore(ctx);
+    navigatore.Avvio();
     QString daFotografare;
     for (int i = 2; i < argc; ++i) {
         QApplication::processEvents();
@@ -79,7 +80,7 @@ int main(int argc, char *argv[])
         if (verbo == QLatin1String("attendi") || verbo == QLatin1String("schermo")
             || verbo == QLatin1String("massimizza")) {
             if (verbo == QLatin1String("massimizza"))
-                ctx.navigatore.principale()->showMaximized();
+                navigatore.principale()->showMaximized();
             QEventLoop attesa;
             QTimer::singleShot(verbo == QLatin1String("attendi") ? nome.toInt() : 600, &attesa, &QEventLoop::quit);
             attesa.exec();
@@ -94,8 +95,8 @@ int main(int argc, char *argv[])
         }
         if (verbo == QLatin1String("foto")) {
             const QString file = nome;
-            QTimer::singleShot(parti.value(2).toInt(), &app, [&ctx, file] {
-                if (QWidget *w = ctx.navigatore.principale())
+            QTimer::singleShot(parti.value(2).toInt(), &app, [&navigatore, file] {
+                if (QWidget *w = navigatore.principale())
                     w->grab().save(file);
             });
             continue;
@@ -111,7 +112,7 @@ int main(int argc, char *argv[])
             continue;
         }
         if (verbo == QLatin1String("pdf")) {
-            auto *finestra = qobject_cast<FinestraProgramma *>(cerca(ctx.navigatore, parti.value(2)));
+            auto *finestra = qobject_cast<FinestraProgramma *>(cerca(navigatore, parti.value(2)));
             if (!finestra)
                 return 1;
             // As "Salva PDF" writes it; the composer writes its sheet's lines.
@@ -135,15 +136,15 @@ int main(int argc, char *argv[])
                                                            : ctx.SecondoAddendo;
             const std::pair<const char *, int> aste[] = {{"Bot_h", n / 100}, {"Bot_da", n / 10 % 10}, {"Bot_u", n % 10}};
             for (const auto &[bottone, volte] : aste)
-                if (QWidget *b = cerca(ctx.navigatore, QString::fromLatin1(bottone)))
+                if (QWidget *b = cerca(navigatore, QString::fromLatin1(bottone)))
                     for (int v = 0; v < volte; ++v)
                         premi(b, Qt::LeftButton);
             continue;
         }
-        QWidget *w = cerca(ctx.navigatore, nome);
+        QWidget *w = cerca(navigatore, nome);
         QAction *a = nullptr;
         if (verbo == QLatin1String("menu"))
-            for (FinestraProgramma *f : ctx.navigatore.aperte())
+            for (FinestraProgramma *f : navigatore.aperte())
                 if ((a = f->findChild<QAction *>(nome)))
                     break;
         if (!w && !a) {
@@ -160,12 +161,12 @@ int main(int argc, char *argv[])
             qobject_cast<QLineEdit *>(w)->setText(parti.mid(2).join(QLatin1Char(':')));
     }
     QApplication::processEvents();
-    QWidget *foto = daFotografare.isEmpty() ? ctx.navigatore.principale() : cerca(ctx.navigatore, daFotografare);
+    QWidget *foto = daFotografare.isEmpty() ? navigatore.principale() : cerca(navigatore, daFotografare);
     if (!foto || !foto->grab().save(QString::fromLocal8Bit(argv[1]))) {
         std::fputs("vetrina: nessuna immagine salvata\n", stderr);
         return 1;
     }
-    for (FinestraProgramma *f : ctx.navigatore.aperte())
+    for (FinestraProgramma *f : navigatore.aperte())
         f->chiudi();
     return 0;
 }
