@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Disegni.h"
 
-#include "shell/Geometria.h"
-#include "shell/Piattaforma.h"
-#include "shell/Tastiera.h"
+#include "framework/Geometria.h"
+#include "framework/Piattaforma.h"
+#include "framework/Tastiera.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

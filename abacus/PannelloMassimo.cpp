@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PannelloMassimo.h"
 
-#include "shell/Controlli.h"
-#include "shell/Geometria.h"
+#include "framework/Controlli.h"
+#include "framework/Geometria.h"
 
 #include <QButtonGroup>
 

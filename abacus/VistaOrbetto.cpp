@@ -2,8 +2,8 @@
 #include "VistaOrbetto.h"
 
 #include "Disegni.h"
-#include "shell/Geometria.h"
-#include "shell/Tastiera.h"
+#include "framework/Geometria.h"
+#include "framework/Tastiera.h"
 
 #include <QWidget>
 

@@ -5,9 +5,9 @@
 #include "Estrazioni.h"
 #include "abacus/Disegni.h"
 #include "abacus/VistaOrbetto.h"
-#include "shell/Colori.h"
-#include "shell/Contesto.h"
-#include "shell/Testi.h"
+#include "framework/Colori.h"
+#include "framework/Contesto.h"
+#include "framework/Testi.h"
 
 #include <QLabel>
 #include <QLineEdit>

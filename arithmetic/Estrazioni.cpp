@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Estrazioni.h"
 
-#include "shell/Contesto.h"
+#include "framework/Contesto.h"
 
 #include <cmath>
 

@@ -5,14 +5,13 @@
 
 #include "abacus/Disegni.h"
 #include "abacus/VistaOrbetto.h"
-#include "shell/Contesto.h"
-#include "shell/Controlli.h"
-#include "shell/FiltroInvio.h"
-#include "shell/Geometria.h"
-#include "shell/Navigatore.h"
-#include "shell/Piattaforma.h"
-#include "shell/Tastiera.h"
-#include "shell/Testi.h"
+#include "framework/Contesto.h"
+#include "framework/Controlli.h"
+#include "framework/FiltroInvio.h"
+#include "framework/Geometria.h"
+#include "framework/Piattaforma.h"
+#include "framework/Tastiera.h"
+#include "framework/Testi.h"
 #include "words/Risposte.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "abacus/ModelloOrbetto.h"
-#include "shell/FinestraEsercizio.h"
+#include "framework/FinestraEsercizio.h"
 
 #include <QMap>
 #include <QPoint>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SequenzaCambio.h"
 
-#include "shell/Piattaforma.h"
+#include "framework/Piattaforma.h"
 
 #include <QWidget>
 

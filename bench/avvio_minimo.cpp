@@ -2,7 +2,7 @@
 // Reference: the smallest Qt Widgets program that shows a window of the
 // start screen's size and paints it once; it writes the same mark as the
 // program at its first paint, then ends.
-#include "shell/PrimoDisegno.h"
+#include "framework/PrimoDisegno.h"
 
 #include <QApplication>
 #include <QLabel>

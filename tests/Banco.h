@@ -2,9 +2,9 @@
 #pragma once
 
 #include "PiattaformaProva.h"
-#include "shell/Contesto.h"
-#include "shell/FinestraProgramma.h"
-#include "shell/Navigatore.h"
+#include "framework/Contesto.h"
+#include "framework/FinestraProgramma.h"
+#include "app/Navigatore.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -3,7 +3,7 @@
 
 #include "abacus/Disegni.h"
 
-#include "shell/PiattaformaQt.h"
+#include "framework/PiattaformaQt.h"
 
 #include <QFileInfo>
 #include <QPrinter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/Piattaforma.h"
+#include "framework/Piattaforma.h"
 
 #include <QList>
 #include <QObject>

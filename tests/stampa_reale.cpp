@@ -13,11 +13,11 @@
 // On stdout: "c TEXT" for every piece that must be in the PDF (blanks
 // removed), "righe N" for the longest printed line, "ms N" and "kb N" for
 // the time and peak memory of printing.
-#include "shell/Applicazione.h"
-#include "shell/Contesto.h"
-#include "shell/FinestraProgramma.h"
-#include "shell/Navigatore.h"
-#include "shell/PiattaformaQt.h"
+#include "framework/Applicazione.h"
+#include "framework/Contesto.h"
+#include "framework/FinestraProgramma.h"
+#include "app/Navigatore.h"
+#include "framework/PiattaformaQt.h"
 #include "worksheets/Composizione.h"
 #include "worksheets/TagliaRighe.h"
 #include "worksheets/FinestraScheda.h"

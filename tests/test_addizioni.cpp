@@ -6,8 +6,8 @@
 #include "abacus/VistaOrbetto.h"
 #include "arithmetic/Addizioni.h"
 #include "arithmetic/Estrazioni.h"
-#include "shell/Applicazione.h"
-#include "shell/Geometria.h"
+#include "framework/Applicazione.h"
+#include "framework/Geometria.h"
 
 #include <QLineEdit>
 #include <QMenuBar>

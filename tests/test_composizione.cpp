@@ -2,7 +2,7 @@
 // The arithmetic sheet composer: sheet texts, wrapping, and the window.
 #include "Banco.h"
 #include "Pdf.h"
-#include "shell/Applicazione.h"
+#include "framework/Applicazione.h"
 #include "worksheets/Composizione.h"
 #include "worksheets/TagliaRighe.h"
 #include "worksheets/FormStampa.h"

@@ -2,10 +2,10 @@
 // The four place-the-beads windows, driven as a pupil drives them.
 #include "Banco.h"
 #include "abacus/Disegni.h"
-#include "abacus/FinestraFormare.h"
+#include "forming/FinestraFormare.h"
 #include "abacus/VistaOrbetto.h"
-#include "shell/Applicazione.h"
-#include "shell/Colori.h"
+#include "framework/Applicazione.h"
+#include "framework/Colori.h"
 
 #include <QFile>
 #include <QMenuBar>

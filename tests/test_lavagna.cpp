@@ -5,8 +5,8 @@
 #include "abacus/Disegni.h"
 #include "abacus/VistaOrbetto.h"
 #include "arithmetic/FinestraAritmetica.h"
-#include "shell/Applicazione.h"
-#include "shell/Geometria.h"
+#include "framework/Applicazione.h"
+#include "framework/Geometria.h"
 
 #include <QContextMenuEvent>
 #include <QMenuBar>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The eight reading windows: digits and words typed for the beads shown.
 #include "Banco.h"
-#include "abacus/FinestraLeggere.h"
+#include "reading/FinestraLeggere.h"
 #include "abacus/VistaOrbetto.h"
-#include "shell/Applicazione.h"
+#include "framework/Applicazione.h"
 
 #include <QClipboard>
 #include <QKeyEvent>

@@ -2,11 +2,11 @@
 // The abacus worksheets: eight small abaci, opened beside the exercises.
 #include "Banco.h"
 #include "Pdf.h"
-#include "shell/Applicazione.h"
+#include "framework/Applicazione.h"
 #include "words/NumeriInLettere.h"
 #include "worksheets/FinestraScheda.h"
 #include "worksheets/PiccoloOrbetto.h"
-#include "shell/PiattaformaQt.h"
+#include "framework/PiattaformaQt.h"
 
 #include <csignal>
 #include <sys/resource.h>

@@ -4,13 +4,13 @@
 // program's promises checked after each one.
 #include "Banco.h"
 #include "abacus/Disegni.h"
-#include "abacus/FinestraFormare.h"
-#include "abacus/FinestraLeggere.h"
+#include "forming/FinestraFormare.h"
+#include "reading/FinestraLeggere.h"
 #include "abacus/VistaOrbetto.h"
 #include "arithmetic/FinestraAritmetica.h"
-#include "shell/Applicazione.h"
-#include "shell/PiattaformaQt.h"
-#include "shell/Testi.h"
+#include "framework/Applicazione.h"
+#include "framework/PiattaformaQt.h"
+#include "framework/Testi.h"
 #include "worksheets/FinestraScheda.h"
 #include "worksheets/PiccoloOrbetto.h"
 

@@ -2,12 +2,12 @@
 // Start screen, menu, exit and information boxes, window activation, and the
 // feedback every judging window gives.
 #include "Banco.h"
-#include "shell/Faccia.h"
-#include "shell/Applicazione.h"
-#include "shell/Colori.h"
-#include "shell/FormMenu.h"
-#include "shell/PiattaformaQt.h"
-#include "shell/Riscontro.h"
+#include "framework/Faccia.h"
+#include "framework/Applicazione.h"
+#include "framework/Colori.h"
+#include "app/FormMenu.h"
+#include "framework/PiattaformaQt.h"
+#include "framework/Riscontro.h"
 
 #include <QCloseEvent>
 #include <QPainter>

@@ -7,7 +7,7 @@
 #include "arithmetic/Addizioni.h"
 #include "arithmetic/Estrazioni.h"
 #include "arithmetic/Sottrazioni.h"
-#include "shell/Applicazione.h"
+#include "framework/Applicazione.h"
 
 #include <QLineEdit>
 #include <QPushButton>

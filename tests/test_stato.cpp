@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shared state without windows: colours, counter texts, the random source.
 #include "PiattaformaProva.h"
-#include "shell/Colori.h"
-#include "shell/Contesto.h"
-#include "shell/PiattaformaQt.h"
-#include "shell/Testi.h"
+#include "framework/Colori.h"
+#include "framework/Contesto.h"
+#include "framework/PiattaformaQt.h"
+#include "framework/Testi.h"
 
 #include <QTest>
 

@@ -4,7 +4,7 @@
 #include "abacus/Disegni.h"
 #include "abacus/VistaOrbetto.h"
 #include "arithmetic/FinestraAritmetica.h"
-#include "shell/Applicazione.h"
+#include "framework/Applicazione.h"
 
 #include <QAccessible>
 #include <QMenuBar>

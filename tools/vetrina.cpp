@@ -13,13 +13,13 @@
 // massimizza (the main window maximised, as by its title bar), attendi:MS (the
 // event loop runs MS milliseconds), schermo:FILE (a real capture of the whole
 // screen with imagemagick's import, once the screen has settled).
-#include "shell/Applicazione.h"
+#include "framework/Applicazione.h"
 #include "worksheets/FinestraScheda.h"
 #include "worksheets/FormStampa.h"
-#include "shell/Contesto.h"
-#include "shell/FinestraProgramma.h"
-#include "shell/Navigatore.h"
-#include "shell/PiattaformaQt.h"
+#include "framework/Contesto.h"
+#include "framework/FinestraProgramma.h"
+#include "app/Navigatore.h"
+#include "framework/PiattaformaQt.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Composizione.h"
 
-#include "shell/Contesto.h"
+#include "framework/Contesto.h"
 
 #include <algorithm>
 

@@ -4,10 +4,10 @@
 #include "FormStampa.h"
 #include "SalvaPdf.h"
 #include "PiccoloOrbetto.h"
-#include "shell/Contesto.h"
-#include "shell/Controlli.h"
-#include "shell/Geometria.h"
-#include "shell/Piattaforma.h"
+#include "framework/Contesto.h"
+#include "framework/Controlli.h"
+#include "framework/Geometria.h"
+#include "framework/Piattaforma.h"
 #include "words/NumeriInLettere.h"
 
 #include <QAction>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/Didascalia.h"
+#include "framework/Didascalia.h"
 
 #include "abacus/ModelloOrbetto.h"
-#include "shell/FinestraProgramma.h"
+#include "framework/FinestraProgramma.h"
 
 #include <array>
 #include <functional>

@@ -3,11 +3,11 @@
 
 #include "SalvaPdf.h"
 #include "TagliaRighe.h"
-#include "shell/Contesto.h"
-#include "shell/Controlli.h"
-#include "shell/Geometria.h"
-#include "shell/Piattaforma.h"
-#include "shell/Testi.h"
+#include "framework/Contesto.h"
+#include "framework/Controlli.h"
+#include "framework/Geometria.h"
+#include "framework/Piattaforma.h"
+#include "framework/Testi.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

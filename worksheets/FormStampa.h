@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Composizione.h"
-#include "shell/FinestraProgramma.h"
+#include "framework/FinestraProgramma.h"
 
 class QButtonGroup;
 class QPlainTextEdit;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PiccoloOrbetto.h"
 
-#include "shell/Geometria.h"
+#include "framework/Geometria.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SalvaPdf.h"
 
-#include "shell/Contesto.h"
-#include "shell/Piattaforma.h"
-#include "shell/Testi.h"
+#include "framework/Contesto.h"
+#include "framework/Piattaforma.h"
+#include "framework/Testi.h"
 
 namespace fogli {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FinestraFormare.h"
 
-#include "PannelloMassimo.h"
-#include "VistaOrbetto.h"
-#include "shell/Contesto.h"
-#include "shell/Controlli.h"
-#include "shell/Geometria.h"
-#include "shell/Piattaforma.h"
+#include "abacus/PannelloMassimo.h"
+#include "abacus/VistaOrbetto.h"
+#include "framework/Contesto.h"
+#include "framework/Controlli.h"
+#include "framework/Geometria.h"
+#include "framework/Piattaforma.h"
 #include "words/NumeriInLettere.h"
 
 #include <QAction>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FinestraLeggere.h"
 
-#include "PannelloMassimo.h"
-#include "VistaOrbetto.h"
-#include "shell/Contesto.h"
-#include "shell/Controlli.h"
-#include "shell/FiltroInvio.h"
-#include "shell/Geometria.h"
-#include "shell/Piattaforma.h"
+#include "abacus/PannelloMassimo.h"
+#include "abacus/VistaOrbetto.h"
+#include "framework/Contesto.h"
+#include "framework/Controlli.h"
+#include "framework/FiltroInvio.h"
+#include "framework/Geometria.h"
+#include "framework/Piattaforma.h"
 #include "words/NumeriInLettere.h"
 #include "words/Risposte.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "AvvisiStampa.h"
-#include "FinestraProgramma.h"
+#include "framework/FinestraProgramma.h"
 
 #include <QList>
 #include <QMap>

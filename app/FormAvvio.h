@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "FinestraProgramma.h"
+#include "framework/FinestraProgramma.h"
 
 class QLabel;
 class QPushButton;

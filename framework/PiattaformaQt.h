@@ -4,7 +4,7 @@
 #include "Piattaforma.h"
 
 #include "CodaStampa.h"
-#include "suoni/ModuloSuoni.h"
+#include "framework/suoni/ModuloSuoni.h"
 
 #include <QPicture>
 #include <QSize>

@@ -2,12 +2,12 @@
 #include "Navigatore.h"
 
 #include "Catalogo.h"
-#include "Contesto.h"
-#include "FinestraProgramma.h"
+#include "framework/Contesto.h"
+#include "framework/FinestraProgramma.h"
 #include "FormAvvio.h"
 #include "FormMenu.h"
-#include "Piattaforma.h"
-#include "Testi.h"
+#include "framework/Piattaforma.h"
+#include "framework/Testi.h"
 
 Navigatore::Navigatore(Contesto &c)
     : ctx(c), stampe(c.piattaforma, [this] { return static_cast<QWidget *>(finestraPrincipale.data()); },

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CodaStampa.h"
+#include "framework/CodaStampa.h"
 
 #include <QString>
 #include <QStringList>

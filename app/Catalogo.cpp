@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Catalogo.h"
 
-#include "abacus/FinestraFormare.h"
-#include "abacus/FinestraLeggere.h"
+#include "forming/FinestraFormare.h"
+#include "reading/FinestraLeggere.h"
 #include "arithmetic/CatalogoAritmetica.h"
 #include "worksheets/FinestraScheda.h"
 

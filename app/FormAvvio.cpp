@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FormAvvio.h"
 
-#include "Colori.h"
-#include "Contesto.h"
-#include "Controlli.h"
-#include "Geometria.h"
+#include "framework/Colori.h"
+#include "framework/Contesto.h"
+#include "framework/Controlli.h"
+#include "framework/Geometria.h"
 
 FormAvvio::FormAvvio(Contesto &c) : FinestraProgramma(c, QStringLiteral("FormAvvio"), 10515, 8355, Ruolo::Principale)
 {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AvvisiStampa.h"
 
-#include "Piattaforma.h"
-#include "Testi.h"
+#include "framework/Piattaforma.h"
+#include "framework/Testi.h"
 
 namespace {
 

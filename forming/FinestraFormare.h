@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ModelloOrbetto.h"
-#include "shell/Colori.h"
-#include "shell/Didascalia.h"
-#include "shell/FinestraEsercizio.h"
+#include "abacus/ModelloOrbetto.h"
+#include "framework/Colori.h"
+#include "framework/Didascalia.h"
+#include "framework/FinestraEsercizio.h"
 
 #include <memory>
 #include <optional>

@@ -4,7 +4,6 @@
 #include "Colori.h"
 #include "Contesto.h"
 #include "Geometria.h"
-#include "Navigatore.h"
 #include "Tastiera.h"
 
 #include <QCloseEvent>

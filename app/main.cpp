@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Applicazione.h"
-#include "Contesto.h"
+#include "framework/Applicazione.h"
+#include "framework/Contesto.h"
 #include "Navigatore.h"
-#include "PiattaformaQt.h"
-#include "PrimoDisegno.h"
+#include "framework/PiattaformaQt.h"
+#include "framework/PrimoDisegno.h"
 
 #include <QApplication>
 

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The layers keep their order: a file includes headers of its own folder and
+# of the folders below it, never of one above. Usage: livelli.sh SOURCE_DIR
+set -euo pipefail
+cd "$1"
+declare -A sotto=(
+  [words]=""
+  [framework]=""
+  [abacus]="framework"
+  [forming]="abacus framework words"
+  [reading]="abacus framework words"
+  [arithmetic]="abacus framework words"
+  [worksheets]="abacus framework words"
+  [app]="forming reading arithmetic worksheets abacus framework words"
+)
+errori=0
+for cartella in "${!sotto[@]}"; do
+  permesse=" $cartella ${sotto[$cartella]} "
+  while IFS=: read -r file riga testo; do
+    altra="${testo#*\"}"
+    altra="${altra%%/*}"
+    if [[ "$permesse" != *" $altra "* ]]; then
+      echo "FAIL: $file:$riga includes from $altra/, which is not below $cartella/"
+      errori=1
+    fi
+  done < <(grep -rn '^#include "[a-z]*/' "$cartella" || true)
+done
+[ "$errori" = 0 ] && echo "every include goes down or stays in its folder"
+exit "$errori"
