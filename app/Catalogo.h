@@ -1,11 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "framework/Didascalia.h"
+
+#include <QPoint>
 #include <QString>
+
+#include <functional>
+#include <span>
 
 class Contesto;
 class FinestraProgramma;
 
-// Builds the exercise, worksheet or composer window of that name; nullptr
-// for a name the program does not (yet) have.
+// Where a window stands on the menu, by the numbers it works with.
+enum class Sezione { Unita, DecineUnita, CentinaiaDecineUnita, Migliaia, Schede };
+
+// One window of the program: the name it is asked for by (its objectName),
+// how it is built and, for an exercise, its button on the menu.
+struct VoceCatalogo {
+    const char *nome = "";
+    std::function<FinestraProgramma *(Contesto &, const QString &nome)> crea = {};
+    Sezione sezione = Sezione::Schede;
+    // On the menu (none: a side window, opened from another window).
+    const char *bottone = nullptr;
+    Didascalia didascalia = {};
+    QPoint posto = {}; // the button's top left, in twips
+};
+
+// Every window, in the menu's order; the menu and the navigator read it.
+std::span<const VoceCatalogo> catalogo();
+
+// Builds the window of that name; nullptr for a name the program does not have.
 FinestraProgramma *creaFinestra(const QString &nome, Contesto &ctx);

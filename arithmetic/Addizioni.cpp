@@ -14,8 +14,8 @@
 #include <QPushButton>
 
 
-AddizioneGuidata::AddizioneGuidata(Contesto &c, const DescrizioneAritmetica &d)
-    : FinestraGuidata(c, d, disposizione99, asteDecineUnita(d.cambio == Cambio::Con, true), 1275)
+AddizioneGuidata::AddizioneGuidata(Contesto &c, const QString &nome, const DescrizioneAritmetica &d)
+    : FinestraGuidata(c, nome, d, disposizione99, asteDecineUnita(d.cambio == Cambio::Con, true), 1275)
 {
     bottoniConPressione();
     etichettaConteggio(Posto::da, QStringLiteral("Label4"), {2400, 6000});
@@ -97,8 +97,8 @@ void AddizioneGuidata::Ricomincia()
     primoPrompt();
 }
 
-Addizione999::Addizione999(Contesto &c, const DescrizioneAritmetica &d)
-    : FinestraAritmetica(c, QString::fromLatin1(d.nome), disposizione999, asteCentinaia(true))
+Addizione999::Addizione999(Contesto &c, const QString &nome, const DescrizioneAritmetica &d)
+    : FinestraAritmetica(c, nome, disposizione999, asteCentinaia(true))
 {
     bottoniConPressione();
     etichettaConteggio(Posto::h, QStringLiteral("Label5"), {1950, 6000});

@@ -9,7 +9,7 @@ class AddizioneGuidata : public FinestraGuidata
 {
     Q_OBJECT
 public:
-    AddizioneGuidata(Contesto &ctx, const DescrizioneAritmetica &descrizione);
+    AddizioneGuidata(Contesto &ctx, const QString &nome, const DescrizioneAritmetica &descrizione);
 
     void NuovoNumero() override;
 
@@ -30,7 +30,7 @@ class Addizione999 : public FinestraAritmetica
 {
     Q_OBJECT
 public:
-    Addizione999(Contesto &ctx, const DescrizioneAritmetica &descrizione);
+    Addizione999(Contesto &ctx, const QString &nome, const DescrizioneAritmetica &descrizione);
 
     void NuovoNumero() override;
 

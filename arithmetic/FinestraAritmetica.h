@@ -25,7 +25,6 @@ struct GeometriaAsta;
 // brings the rest (its rods, buttons and prompts).
 enum class Cambio { Senza, Con };
 struct DescrizioneAritmetica {
-    const char *nome = "";
     Cambio cambio = Cambio::Con;
     // The "Stampa" item that opens the composer on this sheet (none: no item).
     const char *voceStampa = nullptr;

@@ -10,7 +10,8 @@ class FinestraGuidata : public FinestraAritmetica
 {
     Q_OBJECT
 public:
-    FinestraGuidata(Contesto &ctx, const DescrizioneAritmetica &descrizione, const DisposizioneAritmetica &disposizione,
+    FinestraGuidata(Contesto &ctx, const QString &nome, const DescrizioneAritmetica &descrizione,
+                    const DisposizioneAritmetica &disposizione,
                     const std::vector<GeometriaAsta> &aste, int altezzaPrompt);
 
     int fase() const { return Fase; }

@@ -32,8 +32,8 @@ QString operazione(const Contesto &ctx)
 
 } // namespace
 
-SottrazioneGuidata::SottrazioneGuidata(Contesto &c, const DescrizioneAritmetica &d)
-    : FinestraGuidata(c, d, senzaIstruzione(disposizione99), asteDecineUnita(d.cambio == Cambio::Con, false), 1560)
+SottrazioneGuidata::SottrazioneGuidata(Contesto &c, const QString &nome, const DescrizioneAritmetica &d)
+    : FinestraGuidata(c, nome, d, senzaIstruzione(disposizione99), asteDecineUnita(d.cambio == Cambio::Con, false), 1560)
 {
     bottonePiu(Posto::da, QStringLiteral("Bot_da"), QStringLiteral("+ da"), sottoASinistra(xAsta::decine99));
     bottoneMeno(Posto::da, QStringLiteral("Command1"), QStringLiteral("- da"), sottoADestra(xAsta::decine99));
@@ -101,8 +101,8 @@ void SottrazioneGuidata::Ricomincia()
     primoPrompt();
 }
 
-Sottrazione999::Sottrazione999(Contesto &c, const DescrizioneAritmetica &d)
-    : FinestraAritmetica(c, QString::fromLatin1(d.nome), senzaIstruzione(disposizione999), asteCentinaia(false))
+Sottrazione999::Sottrazione999(Contesto &c, const QString &nome, const DescrizioneAritmetica &d)
+    : FinestraAritmetica(c, nome, senzaIstruzione(disposizione999), asteCentinaia(false))
 {
     bottonePiu(Posto::h, QStringLiteral("Bot_h"), QStringLiteral("+ h"), sottoASinistra(xAsta::centinaia999));
     bottoneMeno(Posto::h, QStringLiteral("Command1"), QStringLiteral("- h"), sottoADestra(xAsta::centinaia999));

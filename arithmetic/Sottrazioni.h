@@ -9,7 +9,7 @@ class SottrazioneGuidata : public FinestraGuidata
 {
     Q_OBJECT
 public:
-    SottrazioneGuidata(Contesto &ctx, const DescrizioneAritmetica &descrizione);
+    SottrazioneGuidata(Contesto &ctx, const QString &nome, const DescrizioneAritmetica &descrizione);
 
     void NuovoNumero() override;
 
@@ -28,7 +28,7 @@ class Sottrazione999 : public FinestraAritmetica
 {
     Q_OBJECT
 public:
-    Sottrazione999(Contesto &ctx, const DescrizioneAritmetica &descrizione);
+    Sottrazione999(Contesto &ctx, const QString &nome, const DescrizioneAritmetica &descrizione);
 
     void NuovoNumero() override;
 

@@ -19,20 +19,6 @@ namespace {
 using D = DescrizioneFormare;
 using M = D::MenuNumeri;
 
-const DescrizioneFormare finestre[] = {
-    {.nome = "Form4", .aste = {Posto::u}, .estrazione = D::Estrazione::DaZeroANove, .tabella = TabellaColori::Unita,
-     .azzeraAllUscita = true},
-    {.nome = "Form99a", .aste = {Posto::da, Posto::u}, .massimo = 99, .massimi = &massimiDecine,
-     .menuNumeri = M::SenzaSpunte, .tabella = TabellaColori::Decine, .scheda = "formSt99a"},
-    {.nome = "Form999a", .aste = {Posto::h, Posto::da, Posto::u}, .numero = D::Numero::DellaFinestra,
-     .massimo = 999, .scriveMassimo = Quando::AllAttivazione, .massimi = &massimiCentinaia,
-     .menuNumeri = M::ConSpunte, .nuovo = Quando::AllAttivazione, .scheda = "formSt999a", .voceAzzera = {"Azzera conteggio", 7}},
-    {.nome = "F9999a", .aste = {Posto::k, Posto::h, Posto::da, Posto::u}, .massimo = 9999,
-     .riseminaAlCaricamento = true, .massimi = &massimiMigliaia, .menuNumeri = M::ConSpunte,
-     .cifre = D::Cifre::ConSeparatore, .nuovo = Quando::AllAttivazione, .scheda = "formSt9999a",
-     .ordine = D::Ordine::MassimoPrima, .voceMassimo = {"Scegli il numero massimo", 8}},
-};
-
 // Client area and frame of the maximum panel, as in Form99a.
 constexpr int larghezza = 11430, altezza = 8640;
 
@@ -74,6 +60,23 @@ std::vector<GeometriaAsta> geometria(const std::vector<Posto> &aste)
 
 } // namespace
 
+namespace finestreFormare {
+const DescrizioneFormare unita = {
+    .aste = {Posto::u}, .estrazione = D::Estrazione::DaZeroANove, .tabella = TabellaColori::Unita,
+    .azzeraAllUscita = true};
+const DescrizioneFormare decine = {.aste = {Posto::da, Posto::u}, .massimo = 99, .massimi = &massimiDecine,
+    .menuNumeri = M::SenzaSpunte, .tabella = TabellaColori::Decine, .scheda = "formSt99a"};
+const DescrizioneFormare centinaia = {.aste = {Posto::h, Posto::da, Posto::u}, .numero = D::Numero::DellaFinestra,
+    .massimo = 999, .scriveMassimo = Quando::AllAttivazione, .massimi = &massimiCentinaia,
+    .menuNumeri = M::ConSpunte, .nuovo = Quando::AllAttivazione, .scheda = "formSt999a",
+    .voceAzzera = {"Azzera conteggio", 7}};
+const DescrizioneFormare migliaia = {.aste = {Posto::k, Posto::h, Posto::da, Posto::u}, .massimo = 9999,
+    .riseminaAlCaricamento = true, .massimi = &massimiMigliaia, .menuNumeri = M::ConSpunte,
+    .cifre = D::Cifre::ConSeparatore, .nuovo = Quando::AllAttivazione, .scheda = "formSt9999a",
+    .ordine = D::Ordine::MassimoPrima, .voceMassimo = {"Scegli il numero massimo", 8}};
+
+} // namespace finestreFormare
+
 QString conSeparatoreMigliaia(int n, const QString &separatore)
 {
     QString cifre = QString::number(n);
@@ -82,8 +85,8 @@ QString conSeparatoreMigliaia(int n, const QString &separatore)
     return cifre;
 }
 
-FinestraFormare::FinestraFormare(Contesto &c, const DescrizioneFormare &descrizione)
-    : FinestraEsercizio(c, QString::fromLatin1(descrizione.nome), larghezza, altezza, descrizione.azzeraAllUscita),
+FinestraFormare::FinestraFormare(Contesto &c, const QString &nome, const DescrizioneFormare &descrizione)
+    : FinestraEsercizio(c, nome, larghezza, altezza, descrizione.azzeraAllUscita),
       d(descrizione)
 {
     QWidget *a = area();
@@ -255,12 +258,4 @@ void FinestraFormare::sceltaNumeri(bool inCifre)
     }
     NumeroInCifre = inCifre;
     NuovoNumero();
-}
-
-FinestraProgramma *creaFinestraFormare(const QString &nome, Contesto &ctx)
-{
-    for (const DescrizioneFormare &d : finestre)
-        if (nome == QLatin1String(d.nome))
-            return new FinestraFormare(ctx, d);
-    return nullptr;
 }

@@ -19,7 +19,6 @@ struct OpzioniMassimo;
 // What sets one place-the-beads window apart from the others; a row
 // names only what differs from these defaults.
 struct DescrizioneFormare {
-    const char *nome = "";
     std::vector<Posto> aste;
     // Form4 draws 0 to 9; the others 1 to NumeroMassimo.
     enum class Estrazione { FinoAlMassimo, DaZeroANove } estrazione = Estrazione::FinoAlMassimo;
@@ -54,7 +53,7 @@ class FinestraFormare : public FinestraEsercizio
 {
     Q_OBJECT
 public:
-    FinestraFormare(Contesto &ctx, const DescrizioneFormare &descrizione);
+    FinestraFormare(Contesto &ctx, const QString &nome, const DescrizioneFormare &descrizione);
     ~FinestraFormare() override;
 
     void carica() override;
@@ -85,9 +84,10 @@ private:
     qint16 NumeroDaFormare = 0;
 };
 
-// The place-the-beads window of that name (Form4, Form99a, Form999a,
-// F9999a), or nullptr.
-FinestraProgramma *creaFinestraFormare(const QString &nome, Contesto &ctx);
+// The four place-the-beads windows, as the catalogue names them.
+namespace finestreFormare {
+extern const DescrizioneFormare unita, decine, centinaia, migliaia;
+}
 
 // A number with the given thousands separator ("1.234"; "999" below 1000).
 QString conSeparatoreMigliaia(int n, const QString &separatore);

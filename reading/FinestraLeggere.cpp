@@ -21,38 +21,6 @@ using G = D::Giudizio;
 using T = TabellaColori;
 constexpr auto allaPressione = FiltroInvio::Momento::AllaPressione;
 
-// The units windows start afresh at every visit; the others keep their
-// counters and write their largest number on load.
-const DescrizioneLeggere finestre[] = {
-    // Digits.
-    {.nome = "Form6", .aste = {Posto::u}, .istruzione = "Scrivi il numero in cifre", .nomeRisposta = "Text1",
-     .punti = 48, .azzera = Quando::AllAttivazione, .estrazione = D::Estrazione::DaUnoANove, .tabella = T::Unita,
-     .fuocoNelNuovo = true, .azzeraAllUscita = true},
-    {.nome = "Form99b", .aste = {Posto::da, Posto::u}, .istruzione = "scrivi il numero in cifre", .punti = 26,
-     .massimo = 99, .tabella = T::Decine, .invio = allaPressione, .massimi = &massimiDecine, .scheda = "formSt99b"},
-    {.nome = "Form999b", .aste = {Posto::h, Posto::da, Posto::u}, .istruzione = "scrivi il numero in cifre",
-     .punti = 24, .massimo = 999, .fuocoNelNuovo = true, .invio = allaPressione, .massimi = &massimiCentinaia,
-     .scheda = "formSt999b"},
-    {.nome = "F9999b", .aste = {Posto::k, Posto::h, Posto::da, Posto::u}, .giudizio = G::SoloCifre,
-     .nomeIstruzione = "Label4", .istruzione = "Scrivi il numero in cifre", .punti = 18, .massimo = 9999,
-     .scriveMassimo = Quando::AllAttivazione, .puntoInSpazio = true, .massimi = &massimiMigliaia,
-     .voceMassimo = {"Scegli il numero massimo", 8}, .scheda = "formSt9999b"},
-    // Words.
-    {.nome = "Form5", .aste = {Posto::u}, .giudizio = G::Lettere, .istruzione = "Scrivi il numero in lettere ",
-     .nomeRisposta = "Text1", .punti = 26, .azzera = Quando::AllAttivazione,
-     .estrazione = D::Estrazione::DaUnoANove, .tabella = T::Unita, .fuocoNelNuovo = true, .azzeraAllUscita = true},
-    {.nome = "Form99b1", .aste = {Posto::da, Posto::u}, .giudizio = G::Lettere,
-     .istruzione = "scrivi il numero in lettere", .punti = 18, .massimo = 99, .riseminaAlCaricamento = true,
-     .tabella = T::Decine, .fuocoNelNuovo = true, .massimi = &massimiDecine, .scheda = "formSt99b"},
-    {.nome = "Form999b1", .aste = {Posto::h, Posto::da, Posto::u}, .giudizio = G::Lettere,
-     .istruzione = "scrivi il numero in lettere", .punti = 14, .massimo = 999, .fuocoNelNuovo = true,
-     .massimi = &massimiCentinaia, .scheda = "formSt999b"},
-    {.nome = "F9999c", .aste = {Posto::k, Posto::h, Posto::da, Posto::u}, .giudizio = G::Lettere,
-     .nomeIstruzione = "Label4", .istruzione = "Scrivi il numero in lettere", .nomeRisposta = "Text1", .punti = 11,
-     .massimo = 9999, .scriveMassimo = Quando::AllAttivazione, .massimi = &massimiMigliaia,
-     .voceMassimo = {"Scegli il numero massimo", 8}, .scheda = "formSt9999b"},
-};
-
 constexpr int larghezza = 9510, altezza = 6525;
 
 // The hundreds and thousands windows are wider than Form99b: their menu bar
@@ -103,8 +71,45 @@ std::vector<GeometriaAsta> geometria(const std::vector<Posto> &aste)
 
 } // namespace
 
-FinestraLeggere::FinestraLeggere(Contesto &c, const DescrizioneLeggere &descrizione)
-    : FinestraEsercizio(c, QString::fromLatin1(descrizione.nome), larghezza + allargamento(descrizione), altezza,
+namespace finestreLeggere {
+// The units windows start afresh at every visit; the others keep their
+// counters and write their largest number on load.
+// Digits.
+const DescrizioneLeggere cifreUnita = {
+    .aste = {Posto::u}, .istruzione = "Scrivi il numero in cifre", .nomeRisposta = "Text1",
+    .punti = 48, .azzera = Quando::AllAttivazione, .estrazione = D::Estrazione::DaUnoANove, .tabella = T::Unita,
+    .fuocoNelNuovo = true, .azzeraAllUscita = true};
+const DescrizioneLeggere cifreDecine = {
+    .aste = {Posto::da, Posto::u}, .istruzione = "scrivi il numero in cifre", .punti = 26,
+    .massimo = 99, .tabella = T::Decine, .invio = allaPressione, .massimi = &massimiDecine, .scheda = "formSt99b"};
+const DescrizioneLeggere cifreCentinaia = {
+    .aste = {Posto::h, Posto::da, Posto::u}, .istruzione = "scrivi il numero in cifre",
+    .punti = 24, .massimo = 999, .fuocoNelNuovo = true, .invio = allaPressione, .massimi = &massimiCentinaia,
+    .scheda = "formSt999b"};
+const DescrizioneLeggere cifreMigliaia = {.aste = {Posto::k, Posto::h, Posto::da, Posto::u}, .giudizio = G::SoloCifre,
+    .nomeIstruzione = "Label4", .istruzione = "Scrivi il numero in cifre", .punti = 18, .massimo = 9999,
+    .scriveMassimo = Quando::AllAttivazione, .puntoInSpazio = true, .massimi = &massimiMigliaia,
+    .voceMassimo = {"Scegli il numero massimo", 8}, .scheda = "formSt9999b"};
+// Words.
+const DescrizioneLeggere lettereUnita = {
+    .aste = {Posto::u}, .giudizio = G::Lettere, .istruzione = "Scrivi il numero in lettere ",
+    .nomeRisposta = "Text1", .punti = 26, .azzera = Quando::AllAttivazione,
+    .estrazione = D::Estrazione::DaUnoANove, .tabella = T::Unita, .fuocoNelNuovo = true, .azzeraAllUscita = true};
+const DescrizioneLeggere lettereDecine = {.aste = {Posto::da, Posto::u}, .giudizio = G::Lettere,
+    .istruzione = "scrivi il numero in lettere", .punti = 18, .massimo = 99, .riseminaAlCaricamento = true,
+    .tabella = T::Decine, .fuocoNelNuovo = true, .massimi = &massimiDecine, .scheda = "formSt99b"};
+const DescrizioneLeggere lettereCentinaia = {.aste = {Posto::h, Posto::da, Posto::u}, .giudizio = G::Lettere,
+    .istruzione = "scrivi il numero in lettere", .punti = 14, .massimo = 999, .fuocoNelNuovo = true,
+    .massimi = &massimiCentinaia, .scheda = "formSt999b"};
+const DescrizioneLeggere lettereMigliaia = {.aste = {Posto::k, Posto::h, Posto::da, Posto::u}, .giudizio = G::Lettere,
+    .nomeIstruzione = "Label4", .istruzione = "Scrivi il numero in lettere", .nomeRisposta = "Text1", .punti = 11,
+    .massimo = 9999, .scriveMassimo = Quando::AllAttivazione, .massimi = &massimiMigliaia,
+    .voceMassimo = {"Scegli il numero massimo", 8}, .scheda = "formSt9999b"};
+
+} // namespace finestreLeggere
+
+FinestraLeggere::FinestraLeggere(Contesto &c, const QString &nome, const DescrizioneLeggere &descrizione)
+    : FinestraEsercizio(c, nome, larghezza + allargamento(descrizione), altezza,
                         descrizione.azzeraAllUscita),
       d(descrizione)
 {
@@ -237,12 +242,4 @@ int FinestraLeggere::sostituto(int codice) const
     if (d.puntoInSpazio && codice == '.' && !casella->text().isEmpty())
         return ' ';
     return codice;
-}
-
-FinestraProgramma *creaFinestraLeggere(const QString &nome, Contesto &ctx)
-{
-    for (const DescrizioneLeggere &d : finestre)
-        if (nome == QLatin1String(d.nome))
-            return new FinestraLeggere(ctx, d);
-    return nullptr;
 }

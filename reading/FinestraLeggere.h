@@ -22,7 +22,6 @@ struct OpzioniMassimo;
 // Form999b, F9999b) and their words twins (Form5, Form99b1, Form999b1,
 // F9999c).
 struct DescrizioneLeggere {
-    const char *nome = "";
     std::vector<Posto> aste;
     // How the answer is judged.
     enum class Giudizio { Valore, SoloCifre, Lettere } giudizio = Giudizio::Valore;
@@ -56,7 +55,7 @@ class FinestraLeggere : public FinestraEsercizio
 {
     Q_OBJECT
 public:
-    FinestraLeggere(Contesto &ctx, const DescrizioneLeggere &descrizione);
+    FinestraLeggere(Contesto &ctx, const QString &nome, const DescrizioneLeggere &descrizione);
     ~FinestraLeggere() override;
 
     void carica() override;
@@ -80,4 +79,9 @@ private:
     std::unique_ptr<Avanzamento> avanzamento;
 };
 
-FinestraProgramma *creaFinestraLeggere(const QString &nome, Contesto &ctx);
+// The reading windows, as the catalogue names them: in digits and in words,
+// from the units to the thousands.
+namespace finestreLeggere {
+extern const DescrizioneLeggere cifreUnita, cifreDecine, cifreCentinaia, cifreMigliaia;
+extern const DescrizioneLeggere lettereUnita, lettereDecine, lettereCentinaia, lettereMigliaia;
+}

@@ -2,6 +2,7 @@
 // Start screen, menu, exit and information boxes, window activation, and the
 // feedback every judging window gives.
 #include "Banco.h"
+#include "app/Catalogo.h"
 #include "framework/Faccia.h"
 #include "framework/Applicazione.h"
 #include "framework/Colori.h"
@@ -15,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <condition_variable>
 #include <mutex>
@@ -297,6 +300,29 @@ private slots:
         QCOMPARE(esiti[2], std::pair(EsitoStampa::NonRiuscita, 0));
         QCOMPARE(fermi.size(), 2);
         coda.reset();
+    }
+
+    // One catalogue: every name builds its window, named as asked, once;
+    // the menu shows a button for each exercise and for nothing else.
+    void catalogoUnico()
+    {
+        Banco b;
+        QSet<QString> nomi;
+        int bottoni = 0;
+        for (const VoceCatalogo &v : catalogo()) {
+            const QString nome = QString::fromLatin1(v.nome);
+            QVERIFY2(!nomi.contains(nome), v.nome);
+            nomi.insert(nome);
+            std::unique_ptr<FinestraProgramma> f(creaFinestra(nome, b.ctx));
+            QVERIFY2(f && f->objectName() == nome, v.nome);
+            QCOMPARE(f->ruolo() == FinestraProgramma::Ruolo::Principale, v.bottone != nullptr);
+            bottoni += v.bottone ? 1 : 0;
+        }
+        QCOMPARE(bottoni, 18);
+        QVERIFY(!creaFinestra(QStringLiteral("Form0"), b.ctx));
+        b.finoAlMenu();
+        QCOMPARE(b.principale()->findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^Command(?!1$)"))).size(),
+                 bottoni);
     }
 
     void informazioniQuattroRighe()

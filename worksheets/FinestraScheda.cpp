@@ -23,26 +23,6 @@ const char *const righeScrittura = "____________________\n____________________\n
 
 using D = DescrizioneScheda;
 
-const DescrizioneScheda schede[] = {
-    {.nome = "formSt99a", .aste = {{Posto::da, 600}, {Posto::u, 1320}}, .lettere = "     da         u"},
-    {.nome = "formSt999a", .aste = {{Posto::h, 360}, {Posto::da, 960}, {Posto::u, 1440}}, .massimoDelRange = 999,
-     .lettere = "   h     da      u", .voceStampa = {"Stampa", 10}},
-    {.nome = "formSt9999a", .aste = {{Posto::k, 360}, {Posto::h, 840}, {Posto::da, 1200}, {Posto::u, 1560}},
-     .massimoDelRange = 9999, .righe = {360, 3600}, .altezzaTesto = 600, .lettere = "  k  .   h   da   u",
-     .voceNuova = {"Nuova scheda", 11}, .voceStampa = {"Stampa", 9}},
-    {.nome = "formSt99b", .tipo = D::Tipo::Leggi, .aste = {{Posto::da, 600}, {Posto::u, 1440}},
-     .colonne = {120, 2520, 4920, 7320}, .righe = {600, 3840}, .larghezzaCornice = 2175,
-     .lettere = "     da          u", .svuotaTesti = true},
-    {.nome = "formSt999b", .tipo = D::Tipo::Leggi, .aste = {{Posto::h, 360}, {Posto::da, 960}, {Posto::u, 1560}},
-     .massimoDelRange = 999, .colonne = {120, 2520, 4920, 7320}, .righe = {600, 3840}, .larghezzaCornice = 2175,
-     .lettere = "   h     da       u", .voceStampa = {"Stampa", 10}},
-    {.nome = "formSt9999b", .tipo = D::Tipo::Leggi,
-     .aste = {{Posto::k, 420}, {Posto::h, 840}, {Posto::da, 1320}, {Posto::u, 1680}}, .massimoDelRange = 9999,
-     .colonne = {120, 2400, 4680, 7080}, .righe = {480, 3600}, .larghezzaCornice = 2175, .altezzaTesto = 750,
-     .lettere = "    k  .  h   da   u", .testoIniziale = righeScrittura, .voceNuova = {"Nuova scheda", 11},
-     .voceStampa = {"Stampa", 11}},
-};
-
 // Where a number word may break on paper: after its thousands and after its
 // hundreds (DUEMILA|TRECENTO|QUARANTACINQUE), never inside a part.
 constexpr QChar spezzaQui(0x200B);
@@ -86,8 +66,32 @@ void adatta(const std::array<QPlainTextEdit *, 8> &caselle, double massimo = 9.7
 
 } // namespace
 
-FinestraScheda::FinestraScheda(Contesto &c, const DescrizioneScheda &descrizione)
-    : FinestraProgramma(c, QString::fromLatin1(descrizione.nome), 9570, 7200, Ruolo::Affiancata), d(descrizione)
+namespace finestreSchede {
+const DescrizioneScheda formaDecine = {.aste = {{Posto::da, 600}, {Posto::u, 1320}}, .lettere = "     da         u"};
+const DescrizioneScheda formaCentinaia = {
+    .aste = {{Posto::h, 360}, {Posto::da, 960}, {Posto::u, 1440}}, .massimoDelRange = 999,
+    .lettere = "   h     da      u", .voceStampa = {"Stampa", 10}};
+const DescrizioneScheda formaMigliaia = {
+    .aste = {{Posto::k, 360}, {Posto::h, 840}, {Posto::da, 1200}, {Posto::u, 1560}},
+    .massimoDelRange = 9999, .righe = {360, 3600}, .altezzaTesto = 600, .lettere = "  k  .   h   da   u",
+    .voceNuova = {"Nuova scheda", 11}, .voceStampa = {"Stampa", 9}};
+const DescrizioneScheda leggiDecine = {.tipo = D::Tipo::Leggi, .aste = {{Posto::da, 600}, {Posto::u, 1440}},
+    .colonne = {120, 2520, 4920, 7320}, .righe = {600, 3840}, .larghezzaCornice = 2175,
+    .lettere = "     da          u", .svuotaTesti = true};
+const DescrizioneScheda leggiCentinaia = {
+    .tipo = D::Tipo::Leggi, .aste = {{Posto::h, 360}, {Posto::da, 960}, {Posto::u, 1560}},
+    .massimoDelRange = 999, .colonne = {120, 2520, 4920, 7320}, .righe = {600, 3840}, .larghezzaCornice = 2175,
+    .lettere = "   h     da       u", .voceStampa = {"Stampa", 10}};
+const DescrizioneScheda leggiMigliaia = {.tipo = D::Tipo::Leggi,
+    .aste = {{Posto::k, 420}, {Posto::h, 840}, {Posto::da, 1320}, {Posto::u, 1680}}, .massimoDelRange = 9999,
+    .colonne = {120, 2400, 4680, 7080}, .righe = {480, 3600}, .larghezzaCornice = 2175, .altezzaTesto = 750,
+    .lettere = "    k  .  h   da   u", .testoIniziale = righeScrittura, .voceNuova = {"Nuova scheda", 11},
+    .voceStampa = {"Stampa", 11}};
+
+} // namespace finestreSchede
+
+FinestraScheda::FinestraScheda(Contesto &c, const QString &nome, const DescrizioneScheda &descrizione)
+    : FinestraProgramma(c, nome, 9570, 7200, Ruolo::Affiancata), d(descrizione)
 {
     setWindowTitle(QString());
     // A worksheet is paper: white, whatever colour the exercise had.
@@ -210,14 +214,4 @@ void FinestraScheda::Genera8Numeri()
         }
     }
     adatta(testi);
-}
-
-FinestraProgramma *creaFinestraScheda(const QString &nome, Contesto &ctx)
-{
-    if (nome == QLatin1String("formStampa"))
-        return new FormStampa(ctx);
-    for (const DescrizioneScheda &d : schede)
-        if (nome == QLatin1String(d.nome))
-            return new FinestraScheda(ctx, d);
-    return nullptr;
 }

@@ -15,7 +15,6 @@ class PiccoloOrbetto;
 
 // What sets one abacus worksheet apart from the others.
 struct DescrizioneScheda {
-    const char *nome = "";
     // Kind a: a number in words, the pupil places the beads; kind b: the
     // beads of a number, the pupil writes it.
     enum class Tipo { Forma, Leggi } tipo = Tipo::Forma;
@@ -39,7 +38,7 @@ class FinestraScheda : public FinestraProgramma
 {
     Q_OBJECT
 public:
-    FinestraScheda(Contesto &ctx, const DescrizioneScheda &descrizione);
+    FinestraScheda(Contesto &ctx, const QString &nome, const DescrizioneScheda &descrizione);
 
     void carica() override;
     void Genera8Numeri();
@@ -64,5 +63,9 @@ private:
     std::array<QPlainTextEdit *, 8> testi{};
 };
 
-// The worksheet or the composer of that name, or nullptr.
-FinestraProgramma *creaFinestraScheda(const QString &nome, Contesto &ctx);
+// The six worksheets, as the catalogue names them: kind a (place the
+// beads) and kind b (read them), for 99, 999 and 9999.
+namespace finestreSchede {
+extern const DescrizioneScheda formaDecine, formaCentinaia, formaMigliaia;
+extern const DescrizioneScheda leggiDecine, leggiCentinaia, leggiMigliaia;
+}

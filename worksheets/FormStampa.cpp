@@ -55,8 +55,8 @@ QButtonGroup *gruppo(QWidget *genitore, const QString &cornice, const QString &t
 
 } // namespace
 
-FormStampa::FormStampa(Contesto &c)
-    : FinestraProgramma(c, QStringLiteral("formStampa"), 9480, 6795, Ruolo::Affiancata)
+FormStampa::FormStampa(Contesto &c, const QString &nome)
+    : FinestraProgramma(c, nome, 9480, 6795, Ruolo::Affiancata)
 {
     setWindowTitle(QStringLiteral("Schede di addizioni e sottrazioni"));
     impostaSfondo(QColor(236, 240, 248));

@@ -14,7 +14,7 @@ class FormStampa : public FinestraProgramma
 {
     Q_OBJECT
 public:
-    explicit FormStampa(Contesto &ctx);
+    FormStampa(Contesto &ctx, const QString &nome);
 
     // Every activation (first show, coming back from another program
     // window) starts again from 5 rows, 2 columns, 12 points and a new sheet.
