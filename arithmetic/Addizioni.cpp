@@ -15,7 +15,7 @@
 
 
 AddizioneGuidata::AddizioneGuidata(Contesto &c, const QString &nome, const DescrizioneAritmetica &d)
-    : FinestraGuidata(c, nome, d, disposizione99, asteDecineUnita(d.cambio == Cambio::Con, true), 1275)
+    : FinestraGuidata(c, nome, d, RegoleColonna::Operazione::Addizione, disposizione99, asteDecineUnita(d.cambio == Cambio::Con, true), 1275)
 {
     bottoniConPressione();
     etichettaConteggio(Posto::da, QStringLiteral("Label4"), {2400, 6000});
@@ -33,18 +33,11 @@ qint16 AddizioneGuidata::risultatoAtteso() const
     return ctx.Somma;
 }
 
-void AddizioneGuidata::primoPrompt()
-{
-    Label5->setText(QStringLiteral("inserisci il numero ") + TestoConteggio(ctx.PrimoAddendo) +
-                    QStringLiteral(" nell'orbetto"));
-}
-
 void AddizioneGuidata::NuovoNumero()
 {
     mostraSegni(false);
     Text1->setEnabled(true);
     Text1->hide();
-    Fase = 1;
     BottoneAvanti->setEnabled(false);
     impostaSfondo(ColoreCasuale(ctx));
     vista->SvuotaOrbetto();
@@ -54,33 +47,9 @@ void AddizioneGuidata::NuovoNumero()
     EtichettaNumero->setText(TestoConteggio(ctx.PrimoAddendo) + QStringLiteral(" + ") +
                              TestoConteggio(ctx.SecondoAddendo) + QStringLiteral(" = "));
     aggiornaConteggi();
-    primoPrompt();
+    iniziaRegole();
     collocaSegno(Posto::u, ctx.PrimoAddendo % 10);
     collocaSegno(Posto::da, ctx.PrimoAddendo / 10);
-}
-
-void AddizioneGuidata::Controlla()
-{
-    const int v = vista->ValoreOrbetto();
-    if (Fase == 1 && v == ctx.PrimoAddendo) {
-        Fase = 2;
-        suona();
-        mostraSegni(true);
-        Label5->setText(QStringLiteral("aggiungi il numero ") + TestoConteggio(ctx.SecondoAddendo) +
-                        QStringLiteral(" nell'orbetto"));
-    }
-    if (Fase == 2 && v == ctx.Somma) {
-        Fase = 3;
-        suona();
-        Label5->setText(QStringLiteral("Esegui il cambio"));
-    }
-    if (Fase == 3 && vista->conteggio(Posto::u) < 10) {
-        Fase = 4;
-        suona();
-        Label5->setText(QStringLiteral("Scrivi il risultato"));
-    }
-    if (Fase == 4 && v == ctx.Somma)
-        mostraRisultato();
 }
 
 void AddizioneGuidata::Ricomincia()
@@ -88,13 +57,12 @@ void AddizioneGuidata::Ricomincia()
     mostraSegni(false);
     Text1->setEnabled(true);
     vista->SvuotaOrbetto();
-    Fase = 1;
     aggiornaConteggi();
     if (BottoneCambio)
         BottoneCambio->setEnabled(true);
     Text1->clear();
     Text1->hide();
-    primoPrompt();
+    iniziaRegole();
 }
 
 Addizione999::Addizione999(Contesto &c, const QString &nome, const DescrizioneAritmetica &d)

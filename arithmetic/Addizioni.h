@@ -16,12 +16,9 @@ public:
 protected:
     qint16 risultatoAtteso() const override;
     void Ricomincia() override;
+    // The addition judges after an exchange too (the subtraction does not).
     void dopoCambio() override { Controlla(); }
     qint16 massimoAlCaricamento() const override { return 99; }
-
-private:
-    void Controlla() override;
-    void primoPrompt();
 };
 
 // Form999c: the addition on three rods, unguided; the result box appears

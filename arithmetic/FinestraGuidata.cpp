@@ -1,12 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FinestraGuidata.h"
 
+#include "abacus/VistaOrbetto.h"
+#include "framework/Contesto.h"
+
+#include <QLabel>
+
 FinestraGuidata::FinestraGuidata(Contesto &c, const QString &nome, const DescrizioneAritmetica &d,
-                                 const DisposizioneAritmetica &disposizione, const std::vector<GeometriaAsta> &aste,
-                                 int altezzaPrompt)
-    : FinestraAritmetica(c, nome, disposizione, aste), conCambio(d.cambio == Cambio::Con)
+                                 RegoleColonna::Operazione operazione, const DisposizioneAritmetica &disposizione,
+                                 const std::vector<GeometriaAsta> &aste, int altezzaPrompt)
+    : FinestraAritmetica(c, nome, disposizione, aste), conCambio(d.cambio == Cambio::Con), regole(operazione, d.cambio)
 {
     Label5 = etichettaPrompt(QStringLiteral("Label5"), {6300, 2400, 2640, altezzaPrompt});
     if (conCambio)
         BottoneCambio = bottoneCambio(QStringLiteral("BottoneCambio"), {2820, 3150, 1485, 960});
+}
+
+void FinestraGuidata::iniziaRegole()
+{
+    regole.inizia({.primo = ctx.PrimoAddendo, .secondo = ctx.SecondoAddendo, .somma = ctx.Somma});
+    Label5->setText(regole.primoPrompt());
+}
+
+void FinestraGuidata::Controlla()
+{
+    for (const RegoleColonna::Passo &p : regole.dopo(vista->ValoreOrbetto(), vista->conteggio(Posto::u))) {
+        if (p.suono)
+            suona();
+        if (p.segni)
+            mostraSegni(true);
+        if (!p.prompt.isEmpty())
+            Label5->setText(p.prompt);
+        if (p.risultato)
+            mostraRisultato();
+    }
 }

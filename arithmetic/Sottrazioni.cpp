@@ -33,7 +33,7 @@ QString operazione(const Contesto &ctx)
 } // namespace
 
 SottrazioneGuidata::SottrazioneGuidata(Contesto &c, const QString &nome, const DescrizioneAritmetica &d)
-    : FinestraGuidata(c, nome, d, senzaIstruzione(disposizione99), asteDecineUnita(d.cambio == Cambio::Con, false), 1560)
+    : FinestraGuidata(c, nome, d, RegoleColonna::Operazione::Sottrazione, senzaIstruzione(disposizione99), asteDecineUnita(d.cambio == Cambio::Con, false), 1560)
 {
     bottonePiu(Posto::da, QStringLiteral("Bot_da"), QStringLiteral("+ da"), sottoASinistra(xAsta::decine99));
     bottoneMeno(Posto::da, QStringLiteral("Command1"), QStringLiteral("- da"), sottoADestra(xAsta::decine99));
@@ -52,53 +52,26 @@ qint16 SottrazioneGuidata::risultatoAtteso() const
     return ctx.PrimoAddendo;
 }
 
-void SottrazioneGuidata::primoPrompt()
-{
-    Label5->setText(QStringLiteral("inserisci il numero ") + TestoConteggio(ctx.Somma) +
-                    QStringLiteral(" premendo i bottoni +da  e +u"));
-}
-
 void SottrazioneGuidata::NuovoNumero()
 {
     impostaSfondo(coloreDaTabella(ctx, TabellaColori::Decine));
     Text1->hide();
-    Fase = 1;
     vista->SvuotaOrbetto();
     aggiornaConteggi();
     impostaOperazione(ctx, conCambio ? estraiConCambio99(ctx) : estraiSenzaCambio(ctx));
     if (BottoneCambio)
         BottoneCambio->setEnabled(true);
     EtichettaNumero->setText(operazione(ctx));
-    primoPrompt();
-}
-
-void SottrazioneGuidata::Controlla()
-{
-    const int v = vista->ValoreOrbetto();
-    if (Fase == 1 && v == ctx.Somma) {
-        Fase = 2;
-        suona();
-        Label5->setText(QStringLiteral("togli il numero ") + TestoConteggio(ctx.SecondoAddendo) +
-                        (conCambio ? QStringLiteral(" con i bottoni  -da  e -u. Esegui il cambio se necessario")
-                                   : QStringLiteral(" con i bottoni  -da  e -u. ")));
-    }
-    // Fase stays 2: every later return to the result repeats this, sound included.
-    if (Fase == 2 && v == ctx.PrimoAddendo) {
-        Label5->setText(QStringLiteral("scrivi il risultato"));
-        Text1->clear();
-        suona();
-        mostraRisultato();
-    }
+    iniziaRegole();
 }
 
 void SottrazioneGuidata::Ricomincia()
 {
-    Fase = 1;
     if (BottoneCambio)
         BottoneCambio->setEnabled(true);
     vista->SvuotaOrbetto();
     aggiornaConteggi();
-    primoPrompt();
+    iniziaRegole();
 }
 
 Sottrazione999::Sottrazione999(Contesto &c, const QString &nome, const DescrizioneAritmetica &d)

@@ -16,10 +16,6 @@ public:
 protected:
     qint16 risultatoAtteso() const override;
     void Ricomincia() override;
-
-private:
-    void Controlla() override;
-    void primoPrompt();
 };
 
 // Form999d: the subtraction on three rods, prompts without sounds; the
