@@ -40,13 +40,10 @@ void AddizioneGuidata::NuovoNumero()
     Text1->hide();
     BottoneAvanti->setEnabled(false);
     impostaSfondo(ColoreCasuale(ctx));
-    vista->SvuotaOrbetto();
+    azzeraColonne();
     impostaOperazione(ctx, conCambio ? estraiConCambio99(ctx) : estraiSenzaCambio(ctx));
-    if (BottoneCambio)
-        BottoneCambio->setEnabled(true);
     EtichettaNumero->setText(TestoConteggio(ctx.PrimoAddendo) + QStringLiteral(" + ") +
                              TestoConteggio(ctx.SecondoAddendo) + QStringLiteral(" = "));
-    aggiornaConteggi();
     iniziaRegole();
     collocaSegno(Posto::u, ctx.PrimoAddendo % 10);
     collocaSegno(Posto::da, ctx.PrimoAddendo / 10);
@@ -56,10 +53,7 @@ void AddizioneGuidata::Ricomincia()
 {
     mostraSegni(false);
     Text1->setEnabled(true);
-    vista->SvuotaOrbetto();
-    aggiornaConteggi();
-    if (BottoneCambio)
-        BottoneCambio->setEnabled(true);
+    azzeraColonne();
     Text1->clear();
     Text1->hide();
     iniziaRegole();
@@ -100,7 +94,7 @@ void Addizione999::NuovoNumero()
     Text1->hide();
     BottoneAvanti->setEnabled(false);
     impostaSfondo(ColoreCasuale(ctx));
-    vista->SvuotaOrbetto();
+    azzeraColonne();
     impostaOperazione(ctx, estraiConCambio999(ctx));
     CifraH = qint16(ctx.PrimoAddendo / 100);
     const int resto = ctx.PrimoAddendo - 100 * CifraH;
@@ -108,11 +102,8 @@ void Addizione999::NuovoNumero()
     CifraU = qint16(resto % 10);
     for (Posto p : {Posto::u, Posto::da, Posto::h})
         collocaSegno(p, cifra(p));
-    BottoneCambio->setEnabled(true);
-    BottoneCambio2->setEnabled(true);
     EtichettaNumero->setText(TestoConteggio(ctx.PrimoAddendo) + QStringLiteral(" + ") +
                              TestoConteggio(ctx.SecondoAddendo) + QStringLiteral(" = "));
-    aggiornaConteggi();
 }
 
 void Addizione999::dopoAggiunta(Posto p)
@@ -136,10 +127,7 @@ void Addizione999::Ricomincia()
 {
     mostraSegni(false);
     Text1->setEnabled(true);
-    vista->SvuotaOrbetto();
-    aggiornaConteggi();
-    BottoneCambio->setEnabled(true);
-    BottoneCambio2->setEnabled(true);
+    azzeraColonne();
     Text1->clear();
     Text1->hide();
 }

@@ -156,9 +156,18 @@ QLabel *FinestraAritmetica::etichettaPrompt(const QString &nome, const QRect &po
 
 QPushButton *FinestraAritmetica::bottoneCambio(const QString &nome, const QRect &posto)
 {
-    return controlli::bottone(area(), nome, QStringLiteral("Cambio"),
-                              QRect(posto.x(), posto.y(), posto.width(), posto.height()),
-                              geo::carattere(QStringLiteral("Arial"), 14, true));
+    QPushButton *b = controlli::bottone(area(), nome, QStringLiteral("Cambio"), posto,
+                                        geo::carattere(QStringLiteral("Arial"), 14, true));
+    bottoniCambio.push_back(b);
+    return b;
+}
+
+void FinestraAritmetica::azzeraColonne()
+{
+    vista->SvuotaOrbetto();
+    aggiornaConteggi();
+    for (QPushButton *b : bottoniCambio)
+        b->setEnabled(true);
 }
 
 Linea *FinestraAritmetica::lineaSegno(Posto p, const QString &nome, int x1, int x2)

@@ -88,6 +88,9 @@ protected:
     void aggiornaConteggi();
     QLabel *etichettaPrompt(const QString &nome, const QRect &posto);
     QPushButton *bottoneCambio(const QString &nome, const QRect &posto);
+    // What every new exercise and "Ricomincia" starts from: the abacus
+    // empty, its counts shown, every "Cambio" button ready again.
+    void azzeraColonne();
     // A marker line across a rod, from x1 to x2; hidden until placed and shown.
     Linea *lineaSegno(Posto p, const QString &nome, int x1, int x2);
     // Places the marker level with the top of `cifra` beads on its rod.
@@ -139,5 +142,6 @@ private:
 
     FiltroInvio *filtro;
     SequenzaCambio *sequenza;
+    std::vector<QPushButton *> bottoniCambio;
     bool animazione = false;
 };

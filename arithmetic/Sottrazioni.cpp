@@ -56,21 +56,15 @@ void SottrazioneGuidata::NuovoNumero()
 {
     impostaSfondo(coloreDaTabella(ctx, TabellaColori::Decine));
     Text1->hide();
-    vista->SvuotaOrbetto();
-    aggiornaConteggi();
+    azzeraColonne();
     impostaOperazione(ctx, conCambio ? estraiConCambio99(ctx) : estraiSenzaCambio(ctx));
-    if (BottoneCambio)
-        BottoneCambio->setEnabled(true);
     EtichettaNumero->setText(operazione(ctx));
     iniziaRegole();
 }
 
 void SottrazioneGuidata::Ricomincia()
 {
-    if (BottoneCambio)
-        BottoneCambio->setEnabled(true);
-    vista->SvuotaOrbetto();
-    aggiornaConteggi();
+    azzeraColonne();
     iniziaRegole();
 }
 
@@ -105,11 +99,8 @@ void Sottrazione999::NuovoNumero()
     impostaSfondo(ColoreCasuale(ctx));
     BottoneAvanti->setEnabled(false);
     Text1->hide();
-    vista->SvuotaOrbetto();
-    aggiornaConteggi();
+    azzeraColonne();
     impostaOperazione(ctx, estraiConCambio999(ctx));
-    BottoneCambio->setEnabled(true);
-    BottoneCambio2->setEnabled(true);
     EtichettaNumero->setText(operazione(ctx));
     Label6->setText(QStringLiteral(" Inserisci il primo numero premendo sui bottoni +h  +da  +u"));
 }
@@ -132,9 +123,6 @@ void Sottrazione999::ControllaResto()
 
 void Sottrazione999::Ricomincia()
 {
-    BottoneCambio->setEnabled(true);
-    BottoneCambio2->setEnabled(true);
-    vista->SvuotaOrbetto();
-    aggiornaConteggi();
+    azzeraColonne();
     Label6->setText(QStringLiteral(" Inserisci il primo numero premendo sui bottoni di centinaia, decine ed unità."));
 }
