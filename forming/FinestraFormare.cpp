@@ -161,9 +161,12 @@ FinestraFormare::FinestraFormare(Contesto &c, const QString &nome, const Descriz
 
 FinestraFormare::~FinestraFormare() = default;
 
-qint16 &FinestraFormare::numero()
+void FinestraFormare::impostaNumero(qint16 n)
 {
-    return d.numero == D::Numero::DellaFinestra ? NumeroDaFormare : ctx.NumeroCorrente;
+    if (d.numero == D::Numero::DellaFinestra)
+        NumeroDaFormare = n;
+    else
+        ctx.NumeroCorrente = n;
 }
 
 qint16 FinestraFormare::numeroDaFormare() const
@@ -200,13 +203,13 @@ void FinestraFormare::NuovoNumero()
 {
     impostaSfondo(d.tabella ? coloreDaTabella(ctx, *d.tabella) : ColoreCasuale(ctx));
     vista->SvuotaOrbetto();
-    numero() = qint16(d.estrazione == D::Estrazione::DaZeroANove ? ctx.estrai(10) : ctx.estrai(ctx.NumeroMassimo) + 1);
+    impostaNumero(qint16(d.estrazione == D::Estrazione::DaZeroANove ? ctx.estrai(10) : ctx.estrai(ctx.NumeroMassimo) + 1));
     mostraNumero();
 }
 
 void FinestraFormare::mostraNumero()
 {
-    const int n = numero();
+    const int n = numeroDaFormare();
     QString testo;
     if (!NumeroInCifre)
         testo = NumeroInLettere(n);
@@ -228,7 +231,7 @@ void FinestraFormare::mostraNumero()
 
 void FinestraFormare::BottoneConferma_Click()
 {
-    if (vista->ValoreOrbetto() == numero()) {
+    if (vista->ValoreOrbetto() == numeroDaFormare()) {
         SegnalaEsatto(ctx, riscontro());
         if (avanzamento->dopoEsatto())
             NuovoNumero();

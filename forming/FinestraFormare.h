@@ -69,7 +69,7 @@ private:
     void BottoneAvanti_Click();
     void sceltaNumeri(bool inCifre);
     void mostraNumero();
-    qint16 &numero();
+    void impostaNumero(qint16 n);
 
     const DescrizioneFormare &d;
     VistaOrbetto *vista;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QtGlobal>
+#include <QObject>
 
 #include "Attivazioni.h"
 
@@ -9,12 +9,45 @@
 
 class Piattaforma;
 
+// The values the windows share for the run, by the names they always had.
+enum class Condiviso {
+    ContaEsatti, ContaErrati, AttendiBottone, NumeroMassimo, NumeroCorrente,
+    PrimoAddendo, SecondoAddendo, Somma, TipoScheda,
+};
+
 // The one object that holds what every window shares: the values of the
 // run, the platform services and which window is current. main() builds
-// the real one; each test builds a fresh one on the test platform.
-class Contesto
+// the real one; each test builds a fresh one on the test platform. A
+// shared value reads as itself and is written as always (ctx.Somma = 12);
+// every write is signalled, so whatever shows a value follows it.
+class Contesto : public QObject
 {
+    Q_OBJECT
 public:
+    template <class T>
+    class Valore
+    {
+    public:
+        Valore(Contesto &proprietario, Condiviso quale, T iniziale = T())
+            : ctx(proprietario), chi(quale), v(iniziale)
+        {
+        }
+        Valore(const Valore &) = delete;
+        operator T() const { return v; }
+        Valore &operator=(T nuovo)
+        {
+            v = nuovo;
+            emit ctx.cambiato(chi);
+            return *this;
+        }
+        Valore &operator=(const Valore &altro) { return *this = T(altro); }
+
+    private:
+        Contesto &ctx;
+        const Condiviso chi;
+        T v;
+    };
+
     explicit Contesto(Piattaforma &p) : piattaforma(p) {}
     Contesto(const Contesto &) = delete;
     Contesto &operator=(const Contesto &) = delete;
@@ -23,16 +56,17 @@ public:
     Attivazioni attivazioni;
 
     // Shared values of the run (all 16-bit, as the exercises count them).
-    qint16 ContaEsatti = 0;
-    qint16 ContaErrati = 0;
-    bool AttendiBottone = false;
-    qint16 NumeroMassimo = 0;
-    qint16 NumeroCorrente = 0;
+    Valore<qint16> ContaEsatti{*this, Condiviso::ContaEsatti};
+    Valore<qint16> ContaErrati{*this, Condiviso::ContaErrati};
+    Valore<bool> AttendiBottone{*this, Condiviso::AttendiBottone};
+    Valore<qint16> NumeroMassimo{*this, Condiviso::NumeroMassimo};
+    Valore<qint16> NumeroCorrente{*this, Condiviso::NumeroCorrente};
     // Arithmetic: always Somma = PrimoAddendo + SecondoAddendo.
-    qint16 PrimoAddendo = 0;
-    qint16 SecondoAddendo = 0;
-    qint16 Somma = 0;
-    qint16 TipoScheda = 0;
+    Valore<qint16> PrimoAddendo{*this, Condiviso::PrimoAddendo};
+    Valore<qint16> SecondoAddendo{*this, Condiviso::SecondoAddendo};
+    Valore<qint16> Somma{*this, Condiviso::Somma};
+    // The composer's sheet, as the arithmetic window that opened it asked.
+    Valore<qint16> TipoScheda{*this, Condiviso::TipoScheda};
 
     // The size the teacher gave the windows, for every window opened later
     // in the run: the scale of a normal window, and whether they were
@@ -44,6 +78,9 @@ public:
     double Casuale();
     // floor(Casuale * n): an integer from 0 to n - 1.
     int estrai(int n) { return int(std::floor(Casuale() * n)); }
+
+signals:
+    void cambiato(Condiviso quale);
 };
 
 // A counter that stops at the largest 16-bit value instead of wrapping.

@@ -16,7 +16,7 @@ FinestraEsercizio::~FinestraEsercizio() = default;
 
 void FinestraEsercizio::creaRiscontro(const PostiRiscontro &posti)
 {
-    feedback = std::make_unique<Riscontro>(area(), posti);
+    feedback = std::make_unique<Riscontro>(ctx, area(), posti);
 }
 
 void FinestraEsercizio::richiestaChiusura()

@@ -47,7 +47,7 @@ QString suono(Contesto &ctx, const char *nome)
 
 } // namespace
 
-Riscontro::Riscontro(QWidget *area, const PostiRiscontro &p)
+Riscontro::Riscontro(Contesto &ctx, QWidget *area, const PostiRiscontro &p)
 {
     // The sad face first, so that the laughing one lies on top until the
     // first answer.
@@ -70,6 +70,14 @@ Riscontro::Riscontro(QWidget *area, const PostiRiscontro &p)
     EtichettaEsatti->setWordWrap(false);
     EtichettaErrati->setWordWrap(false);
     azzeraEtichette();
+    // A reset shows "0", without the blank of a count.
+    const auto testo = [](qint16 n) { return n == 0 ? QStringLiteral("0") : TestoConteggio(n); };
+    QObject::connect(&ctx, &Contesto::cambiato, EtichettaEsatti, [this, &ctx, testo](Condiviso quale) {
+        if (quale == Condiviso::ContaEsatti)
+            scriviContatore(EtichettaEsatti, QStringLiteral("Esatti"), testo(ctx.ContaEsatti));
+        else if (quale == Condiviso::ContaErrati)
+            scriviContatore(EtichettaErrati, QStringLiteral("Errati"), testo(ctx.ContaErrati));
+    });
 }
 
 void Riscontro::azzeraEtichette()
@@ -83,7 +91,6 @@ void SegnalaEsatto(Contesto &ctx, Riscontro &r)
     r.ComandoIconaSi->show();
     r.ComandoIconaNo->hide();
     ctx.ContaEsatti = piuUno(ctx.ContaEsatti);
-    scriviContatore(r.EtichettaEsatti, QStringLiteral("Esatti"), TestoConteggio(ctx.ContaEsatti));
     SuonoEsatto(ctx);
 }
 
@@ -92,7 +99,6 @@ static void mostraErrato(Contesto &ctx, Riscontro &r)
     r.ComandoIconaSi->hide();
     r.ComandoIconaNo->show();
     ctx.ContaErrati = piuUno(ctx.ContaErrati);
-    scriviContatore(r.EtichettaErrati, QStringLiteral("Errati"), TestoConteggio(ctx.ContaErrati));
 }
 
 void SegnalaErrato(Contesto &ctx, Riscontro &r)
@@ -107,9 +113,8 @@ void SegnalaErratoConBeep(Contesto &ctx, Riscontro &r)
     ctx.piattaforma.beep();
 }
 
-void AzzeraConteggio(Contesto &ctx, Riscontro &r)
+void AzzeraConteggio(Contesto &ctx, Riscontro &)
 {
-    r.azzeraEtichette();
     ctx.ContaEsatti = 0;
     ctx.ContaErrati = 0;
 }

@@ -17,11 +17,13 @@ struct PostiRiscontro {
 };
 
 // The feedback controls every judging window carries: the laughing and the
-// sad face, and the two counters with their captions.
+// sad face, and the two counters with their captions. The counters' labels
+// follow the shared counters by themselves from the first change on ("0"
+// until then, and after every reset).
 class Riscontro
 {
 public:
-    Riscontro(QWidget *area, const PostiRiscontro &posti);
+    Riscontro(Contesto &ctx, QWidget *area, const PostiRiscontro &posti);
 
     // Both labels "0" (a reset shows no blank).
     void azzeraEtichette();

@@ -377,7 +377,7 @@ private slots:
     {
         Banco b;
         QWidget area;
-        Riscontro r(&area, {{7005, 270}, {6645, 1395}, {7485, 1290}, {6645, 1920}, {7485, 1815}});
+        Riscontro r(b.ctx, &area, {{7005, 270}, {6645, 1395}, {7485, 1290}, {6645, 1920}, {7485, 1815}});
         // Both faces stand one over the other until the first answer.
         QVERIFY(!r.ComandoIconaSi->isHidden() && !r.ComandoIconaNo->isHidden());
         QCOMPARE(r.ComandoIconaSi->geometry(), r.ComandoIconaNo->geometry());
@@ -403,13 +403,19 @@ private slots:
         QCOMPARE(r.EtichettaErrati->text(), QStringLiteral(" 32767"));
         QCOMPARE(b.piattaforma.beep_, 1);
         QVERIFY(r.ComandoIconaSi->isHidden() && !r.ComandoIconaNo->isHidden());
+        // The labels follow the shared counters, whoever changes them.
+        b.ctx.ContaEsatti = 7;
+        QCOMPARE(r.EtichettaEsatti->text(), QStringLiteral(" 7"));
+        AzzeraConteggio(b.ctx, r);
+        QCOMPARE(r.EtichettaEsatti->text(), QStringLiteral("0"));
+        QCOMPARE(r.EtichettaErrati->text(), QStringLiteral("0"));
     }
 
     void quattroSuoniDiRispostaEsatta()
     {
         Banco b;
         QWidget area;
-        Riscontro r(&area, {});
+        Riscontro r(b.ctx, &area, {});
         for (int i = 0; i < 4000; ++i)
             SuonoEsatto(b.ctx);
         const QStringList nomi = b.piattaforma.nomiSuoni();
