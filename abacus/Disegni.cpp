@@ -64,8 +64,8 @@ void Linea::paintEvent(QPaintEvent *)
     p.drawLine((QPointF(estremoA) - origine) * scala, (QPointF(estremoB) - origine) * scala);
 }
 
-BottoneAsta::BottoneAsta(const QString &testo, Piattaforma &p, QWidget *genitore)
-    : QPushButton(testo, genitore), piattaforma(p), anello(new QVariantAnimation(this))
+BottoneAsta::BottoneAsta(const QString &testo, Tempo &t, QWidget *genitore)
+    : QPushButton(testo, genitore), tempo(t), anello(new QVariantAnimation(this))
 {
     setAttribute(Qt::WA_AcceptTouchEvents);
     setProperty(tastiPropri, true);
@@ -81,7 +81,7 @@ void BottoneAsta::toccoInizia()
     tenuto = true;
     setDown(true);
     anello->start();
-    piattaforma.dopo(tenutaPerTogliere, this, [this, questo = ++giro] {
+    tempo.dopo(tenutaPerTogliere, this, [this, questo = ++giro] {
         if (questo != giro || !tenuto)
             return;
         tenuto = false;

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-class Piattaforma;
+class Tempo;
 class QVariantAnimation;
 
 // A bead: a solid round bead in its rod's colour, lit from the top left.
@@ -53,7 +53,7 @@ class BottoneAsta : public QPushButton
 {
     Q_OBJECT
 public:
-    BottoneAsta(const QString &testo, Piattaforma &piattaforma, QWidget *genitore);
+    BottoneAsta(const QString &testo, Tempo &tempo, QWidget *genitore);
 
     static constexpr double tenutaPerTogliere = 0.5;
     bool tocco() const { return tenuto; }
@@ -76,7 +76,7 @@ private:
     // The finger lifted (or was taken away: annullato) before the half second.
     void toccoFinisce(bool annullato);
 
-    Piattaforma &piattaforma;
+    Tempo &tempo; // the half second of a held press
     QVariantAnimation *anello;
     bool tenuto = false;
     unsigned giro = 0; // bumped by every touch: a stale timer does nothing

@@ -35,7 +35,7 @@ QColor colorePallina(Posto posto, int indice)
     return chiara ? QColor(128, 128, 255) : QColor(0, 0, 255);
 }
 
-VistaOrbetto::VistaOrbetto(Piattaforma &piattaforma, QWidget *a, const std::vector<GeometriaAsta> &geometrie)
+VistaOrbetto::VistaOrbetto(Tempo &tempo, QWidget *a, const std::vector<GeometriaAsta> &geometrie)
     : QObject(a), area(a), stato(modelloPer(geometrie))
 {
     // Wires first, so that the beads lie over them.
@@ -57,7 +57,7 @@ VistaOrbetto::VistaOrbetto(Piattaforma &piattaforma, QWidget *a, const std::vect
             asta.palline.push_back(p);
         }
         if (!g.bottone.isEmpty()) {
-            asta.bottone = new BottoneAsta(g.didascalia, piattaforma, area);
+            asta.bottone = new BottoneAsta(g.didascalia, tempo, area);
             asta.bottone->setObjectName(QStringLiteral("Bot_") + nome);
             geo::colloca(asta.bottone, QRect(g.bottone.x(), g.bottone.y(), g.bottone.width(), g.bottone.height()));
             geo::impostaCarattere(asta.bottone, geo::carattere(QStringLiteral("Arial"), 14, true));

@@ -16,7 +16,7 @@
 class BottoneAsta;
 class Linea;
 class Pallina;
-class Piattaforma;
+class Tempo;
 class QWidget;
 
 // Where one rod of a window stands, in twips of the window's client area.
@@ -49,7 +49,7 @@ class VistaOrbetto : public QObject
 {
     Q_OBJECT
 public:
-    VistaOrbetto(Piattaforma &piattaforma, QWidget *area, const std::vector<GeometriaAsta> &aste);
+    VistaOrbetto(Tempo &tempo, QWidget *area, const std::vector<GeometriaAsta> &aste);
 
     const ModelloOrbetto &modello() const { return stato; }
 

@@ -17,10 +17,10 @@ QString nonStampate(int n)
 
 } // namespace
 
-AvvisiStampa::AvvisiStampa(Piattaforma &p, std::function<QWidget *()> f, std::function<void()> e)
-    : piattaforma(p), finestra(std::move(f)), esci(std::move(e))
+AvvisiStampa::AvvisiStampa(Stampe &s, Dialoghi &d, Tempo &t, std::function<QWidget *()> f, std::function<void()> e)
+    : stampe(s), dialoghi(d), tempo(t), finestra(std::move(f)), esci(std::move(e))
 {
-    piattaforma.seguiStampe({
+    stampe.seguiStampe({
         .esito = [this](EsitoStampa es, int n) { esito(es, n); },
         .ferma = [this](int n) { ferma(n); },
     });
@@ -29,33 +29,33 @@ AvvisiStampa::AvvisiStampa(Piattaforma &p, std::function<QWidget *()> f, std::fu
 AvvisiStampa::~AvvisiStampa()
 {
     // The queue may outlive the windows: it reports to no one now.
-    piattaforma.seguiStampe({});
+    stampe.seguiStampe({});
 }
 
 AvvisiStampa::Uscita AvvisiStampa::primaDiUscire(QWidget *genitore)
 {
-    const int n = piattaforma.schedeDaStampare();
+    const int n = stampe.schedeDaStampare();
     const QString testo = QStringLiteral("Vuoi uscire dal programma?") + crlf + nonStampate(n);
-    switch (piattaforma.scegli(genitore, testi::titoloBox, testo,
+    switch (dialoghi.scegli(genitore, testi::titoloBox, testo,
                                {QStringLiteral("Esci dopo la stampa"), QStringLiteral("Salva in PDF ed esci"),
                                 QStringLiteral("Esci senza stampare"), QStringLiteral("Annulla")})) {
     case 0:
         // The last sheet may have gone out while the box was open.
-        if (piattaforma.schedeDaStampare() == 0)
+        if (stampe.schedeDaStampare() == 0)
             return Uscita::Ora;
         esciAllaFine = true;
         return Uscita::DopoLaStampa;
     case 1: {
-        const QString nome = QStringLiteral("schede-") + piattaforma.oggi().toString(Qt::ISODate)
+        const QString nome = QStringLiteral("schede-") + tempo.oggi().toString(Qt::ISODate)
                              + QStringLiteral(".pdf");
-        QString file = piattaforma.fileDaSalvare(genitore, nome);
+        QString file = dialoghi.fileDaSalvare(genitore, nome);
         if (file.isEmpty())
             return Uscita::No;
         if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
             file += QStringLiteral(".pdf");
         QStringList salvati;
         QStringList no;
-        for (const Piattaforma::PdfScritto &s : piattaforma.pdfDaStampare(file)) {
+        for (const Stampe::PdfScritto &s : stampe.pdfDaStampare(file)) {
             if (s.motivo.isEmpty())
                 salvati.append(s.file);
             else
@@ -63,13 +63,13 @@ AvvisiStampa::Uscita AvvisiStampa::primaDiUscire(QWidget *genitore)
         }
         if (!no.isEmpty()) {
             // Those not written stay in the queue: nothing is lost.
-            piattaforma.informa(genitore, testi::titoloBox,
+            dialoghi.informa(genitore, testi::titoloBox,
                                 QStringLiteral("Non è stato possibile salvare il file PDF:") + crlf
                                     + no.join(crlf));
             return Uscita::No;
         }
         if (!salvati.isEmpty())
-            piattaforma.informa(genitore, testi::titoloBox,
+            dialoghi.informa(genitore, testi::titoloBox,
                                 (salvati.size() == 1 ? QStringLiteral("La scheda è stata salvata nel file:")
                                                      : QStringLiteral("Le schede sono state salvate nei file:"))
                                     + crlf + salvati.join(crlf));
@@ -117,7 +117,7 @@ void AvvisiStampa::mostra(const QString &testo)
     mostrando = true;
     QString ora = testo;
     for (;;) {
-        piattaforma.informa(finestra(), testi::titoloBox, ora);
+        dialoghi.informa(finestra(), testi::titoloBox, ora);
         if (daMostrare.isEmpty())
             break;
         ora = daMostrare.takeFirst();

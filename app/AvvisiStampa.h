@@ -8,7 +8,9 @@
 
 #include <functional>
 
-class Piattaforma;
+class Dialoghi;
+class Stampe;
+class Tempo;
 class QWidget;
 
 // What the teacher is told about the sheets sent to the printer: a sheet
@@ -19,7 +21,8 @@ class AvvisiStampa
 public:
     // finestra: where the boxes go. esci: ends the program (after the
     // teacher chose to wait for the last sheet).
-    AvvisiStampa(Piattaforma &piattaforma, std::function<QWidget *()> finestra, std::function<void()> esci);
+    AvvisiStampa(Stampe &stampe, Dialoghi &dialoghi, Tempo &tempo, std::function<QWidget *()> finestra,
+                 std::function<void()> esci);
     ~AvvisiStampa();
     AvvisiStampa(const AvvisiStampa &) = delete;
     AvvisiStampa &operator=(const AvvisiStampa &) = delete;
@@ -35,7 +38,9 @@ private:
     // One box at a time: what comes meanwhile follows it.
     void mostra(const QString &testo);
 
-    Piattaforma &piattaforma;
+    Stampe &stampe;
+    Dialoghi &dialoghi;
+    Tempo &tempo;
     std::function<QWidget *()> finestra;
     std::function<void()> esci;
     bool esciAllaFine = false;

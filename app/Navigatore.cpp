@@ -10,7 +10,7 @@
 #include "framework/Testi.h"
 
 Navigatore::Navigatore(Contesto &c)
-    : ctx(c), stampe(c.piattaforma, [this] { return static_cast<QWidget *>(finestraPrincipale.data()); },
+    : ctx(c), stampe(c.piattaforma, c.piattaforma, c.piattaforma, [this] { return static_cast<QWidget *>(finestraPrincipale.data()); },
                      [this] { esci(); })
 {
 }

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-SequenzaCambio::SequenzaCambio(Piattaforma &p, QWidget *s) : QObject(s), piattaforma(p), superficie(s) {}
+SequenzaCambio::SequenzaCambio(Tempo &t, QWidget *s) : QObject(s), tempo(t), superficie(s) {}
 
 void SequenzaCambio::avvia(std::vector<Stato> nuovi, double secondi, std::function<void()> allaFine)
 {
@@ -37,5 +37,5 @@ void SequenzaCambio::mostra(std::size_t indice, unsigned questo)
     const QRegion cambiata = stati[indice]();
     if (superficie->isVisible() && !cambiata.isEmpty())
         superficie->repaint(cambiata);
-    piattaforma.dopo(pausa, this, [this, indice, questo] { mostra(indice + 1, questo); });
+    tempo.dopo(pausa, this, [this, indice, questo] { mostra(indice + 1, questo); });
 }

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-class Piattaforma;
+class Tempo;
 class QWidget;
 
 // The exchange shown one state at a time. Each state is put on the beads,
@@ -21,7 +21,7 @@ public:
     // One state: changes the beads and returns the area it changed.
     using Stato = std::function<QRegion()>;
 
-    SequenzaCambio(Piattaforma &piattaforma, QWidget *superficie);
+    SequenzaCambio(Tempo &tempo, QWidget *superficie);
 
     void avvia(std::vector<Stato> stati, double pausa, std::function<void()> fine);
     void ferma();
@@ -30,7 +30,7 @@ public:
 private:
     void mostra(std::size_t indice, unsigned giro);
 
-    Piattaforma &piattaforma;
+    Tempo &tempo;
     QWidget *superficie;
     std::vector<Stato> stati;
     std::function<void()> fine;

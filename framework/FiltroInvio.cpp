@@ -16,8 +16,8 @@ bool invio(const QKeyEvent *e)
 
 } // namespace
 
-FiltroInvio::FiltroInvio(Piattaforma &p, QLineEdit *c, Momento momento, std::function<void()> g)
-    : QObject(c), piattaforma(p), casella(c), allaPressione(momento == Momento::AllaPressione), giudica(std::move(g))
+FiltroInvio::FiltroInvio(Tempo &t, QLineEdit *c, Momento momento, std::function<void()> g)
+    : QObject(c), tempo(t), casella(c), allaPressione(momento == Momento::AllaPressione), giudica(std::move(g))
 {
     casella->installEventFilter(this);
 }
@@ -102,7 +102,7 @@ bool FiltroInvio::eventFilter(QObject *oggetto, QEvent *evento)
         if (eraPremuto && !allaPressione) {
             rilascioInSospeso = true;
             tempoRilascio = tasto->timestamp();
-            piattaforma.dopo(0, this, [this, giro = ++giroRilascio] { rilascioFinito(giro); });
+            tempo.dopo(0, this, [this, giro = ++giroRilascio] { rilascioFinito(giro); });
         }
         return true;
     }

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-class Piattaforma;
+class Tempo;
 class QLineEdit;
 
 // Enter in an answer box, and the typed characters on their way in.
@@ -25,7 +25,7 @@ class FiltroInvio : public QObject
     Q_OBJECT
 public:
     enum class Momento { AlRilascio, AllaPressione };
-    FiltroInvio(Piattaforma &piattaforma, QLineEdit *casella, Momento momento, std::function<void()> giudica);
+    FiltroInvio(Tempo &tempo, QLineEdit *casella, Momento momento, std::function<void()> giudica);
 
     // Replaces a typed character code before the box receives it.
     void impostaSostituto(std::function<int(int)> sostituto) { sostituisci = std::move(sostituto); }
@@ -40,7 +40,7 @@ private:
     // A release waiting to be judged, judged now: another key came first.
     void chiudiRilascio();
 
-    Piattaforma &piattaforma;
+    Tempo &tempo;
     QLineEdit *casella;
     bool allaPressione;
     std::function<void()> giudica;

@@ -14,34 +14,67 @@ class QObject;
 
 class QWidget;
 
-// Everything the program asks of the outside world. The Qt implementation
-// talks to the real system; the tests replace it with a scripted one.
-class Piattaforma
+// What the program asks of the outside world, one service per concern: a
+// class takes only the services it uses. The Qt implementation talks to
+// the real system; the tests replace all of them with one scripted object.
+
+// Chance.
+class Caso
 {
 public:
-    virtual ~Piattaforma() = default;
-
+    virtual ~Caso() = default;
     // A real number uniform in [0, 1); never 1.0.
     virtual double casuale() = 0;
     virtual void riseminaDallOrologio() = 0;
+};
 
-    // Plays a WAV file asynchronously; a missing file is silently ignored.
-    virtual void suonaWav(const QString &percorso) = 0;
-    virtual void beep() = 0;
-
+// Time: steps later from the event loop, and today's date.
+class Tempo
+{
+public:
+    virtual ~Tempo() = default;
     // Runs passo from the event loop once the given seconds have passed,
     // unless proprietario is destroyed first. Nothing waits meanwhile.
     virtual void dopo(double secondi, QObject *proprietario, std::function<void()> passo) = 0;
+    virtual QDate oggi() = 0;
+};
 
-    // Message boxes: a Yes/No question (true on Yes) and an OK notice.
+// Sounds.
+class Suoni
+{
+public:
+    virtual ~Suoni() = default;
+    // Plays a WAV file asynchronously; a missing file is silently ignored.
+    virtual void suonaWav(const QString &percorso) = 0;
+    virtual void beep() = 0;
+};
+
+// Message boxes and the file dialog.
+class Dialoghi
+{
+public:
+    virtual ~Dialoghi() = default;
+    // A Yes/No question (true on Yes) and an OK notice.
     virtual bool chiediSiNo(QWidget *genitore, const QString &titolo, const QString &testo) = 0;
     virtual void informa(QWidget *genitore, const QString &titolo, const QString &testo) = 0;
     // A question with its own buttons: the index of the one pressed
     // (Escape and closing the box give the last).
     virtual int scegli(QWidget *genitore, const QString &titolo, const QString &testo,
                        const QStringList &bottoni) = 0;
+    // An offer with the information icon and Yes/No buttons (true on Yes).
+    virtual bool proponi(QWidget *genitore, const QString &titolo, const QString &testo) = 0;
+    // Where to save a file: the system's dialog in the user's documents,
+    // with nome proposed; replacing a file is asked first; ".pdf" is added
+    // to a name without it. Empty: given up.
+    virtual QString fileDaSalvare(QWidget *genitore, const QString &nome) = 0;
+};
 
-    // Printing on the default printer; nothing happens without one.
+// Printing on the default printer, and the same drawings as PDF files.
+class Stampe
+{
+public:
+    virtual ~Stampe() = default;
+    // Queued for the default printer; what becomes of them is reported.
     virtual void stampaFinestra(QWidget *area) = 0;
     virtual void stampaRighe(const QStringList &righe, const QString &carattere, int punti) = 0;
     virtual bool stampantePronta() = 0;
@@ -56,23 +89,25 @@ public:
         QString motivo; // empty: written
     };
     virtual QList<PdfScritto> pdfDaStampare(const QString &file) = 0;
-
-    // The same drawings as an A4 PDF file: empty when it was written whole,
-    // else why not, in Italian (the file then keeps what it held before).
+    // An A4 PDF file: empty when it was written whole, else why not, in
+    // Italian (the file then keeps what it held before).
     virtual QString pdfFinestra(QWidget *area, const QString &file) = 0;
     virtual QString pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) = 0;
-    // Where to save a file: the system's dialog in the user's documents,
-    // with nome proposed; replacing a file is asked first; ".pdf" is added
-    // to a name without it. Empty: given up.
-    virtual QString fileDaSalvare(QWidget *genitore, const QString &nome) = 0;
-    // An offer with the information icon and Yes/No buttons (true on Yes).
-    virtual bool proponi(QWidget *genitore, const QString &titolo, const QString &testo) = 0;
-    virtual QDate oggi() = 0;
+};
 
+// Where the program's files are, and the local conventions it follows.
+class Sistema
+{
+public:
+    virtual ~Sistema() = default;
     // Folder that holds "suoni", without a trailing separator.
     virtual QString cartellaProgramma() = 0;
     virtual QString separatoreMigliaia() = 0;
-
     // Ends the program once every window has been closed.
     virtual void terminaProgramma() = 0;
+};
+
+// All the services together: what the context hands the windows.
+class Piattaforma : public Caso, public Tempo, public Suoni, public Dialoghi, public Stampe, public Sistema
+{
 };

@@ -74,7 +74,7 @@ private slots:
             bool risultato;       // the result box opens
             const char *prompt;   // the last prompt it shows (nullptr: none)
         };
-        struct Caso {
+        struct Esempio {
             const char *nome;
             R::Operazione op;
             Cambio cambio;
@@ -82,7 +82,7 @@ private slots:
             std::vector<Mossa> mosse;
         };
         const auto A = R::Operazione::Addizione, S = R::Operazione::Sottrazione;
-        const Caso casi[] = {
+        const Esempio casi[] = {
             {"27 + 35, the exchange", A, Cambio::Con, {27, 35, 62},
              {{20, 0, F::PrimoNumero, 0, false, nullptr},
               {27, 7, F::SecondoNumero, 1, false, "aggiungi il numero  35 nell'orbetto"},
@@ -104,7 +104,7 @@ private slots:
             {"58 - 23, no borrow", S, Cambio::Senza, {35, 23, 58},
              {{58, 8, F::SecondoNumero, 1, false, "togli il numero  23 con i bottoni  -da  e -u. "}}},
         };
-        for (const Caso &c : casi) {
+        for (const Esempio &c : casi) {
             R regole(c.op, c.cambio);
             regole.inizia(c.numeri);
             QCOMPARE(regole.fase(), F::PrimoNumero);
