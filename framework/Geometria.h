@@ -15,6 +15,10 @@ class QWidget;
 // so a resize re-applies the stored twips and point sizes to every control.
 namespace geo {
 
+// A widget with this property set is on the screen only: a printed or
+// saved page leaves it out (the keyboard's focus mark).
+inline constexpr const char *soloSulloSchermo = "soloSulloSchermo";
+
 constexpr int twipsPerPixel = 15;
 
 // Pixels at scale 1.

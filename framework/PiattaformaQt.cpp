@@ -2,6 +2,7 @@
 #include "PiattaformaQt.h"
 
 #include "FinestraProgramma.h"
+#include "Geometria.h"
 #include "Testi.h"
 
 #include <QApplication>
@@ -182,16 +183,20 @@ FiguraFinestra registraFinestra(QWidget *area)
     // Recorded as drawing commands, so that text stays text and the page is
     // vector graphics rather than a printer-resolution bitmap.
     FiguraFinestra f{QPicture(), area->size()};
-    // The keyboard's focus mark is not part of the sheet.
-    QWidget *anello = area->findChild<QWidget *>(QStringLiteral("anelloFuoco"));
-    const bool mostrato = anello && !anello->isHidden();
-    if (mostrato)
-        anello->hide();
+    // What is there for the screen only (the keyboard's focus mark) is not
+    // part of the sheet.
+    QList<QWidget *> nascosti;
+    const auto figli = area->findChildren<QWidget *>();
+    for (QWidget *w : figli)
+        if (w->property(geo::soloSulloSchermo).toBool() && !w->isHidden())
+            nascosti.append(w);
+    for (QWidget *w : nascosti)
+        w->hide();
     QPainter registra(&f.figura);
     area->render(&registra, QPoint(), QRegion(), QWidget::DrawChildren);
     registra.end();
-    if (mostrato)
-        anello->show();
+    for (QWidget *w : nascosti)
+        w->show();
     return f;
 }
 

@@ -21,6 +21,7 @@ public:
     explicit AnelloFuoco(QWidget *genitore) : QWidget(genitore)
     {
         setObjectName(QStringLiteral("anelloFuoco"));
+        setProperty(geo::soloSulloSchermo, true);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         hide();
