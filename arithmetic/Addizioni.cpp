@@ -36,13 +36,12 @@ qint16 AddizioneGuidata::risultatoAtteso() const
 void AddizioneGuidata::NuovoNumero()
 {
     mostraSegni(false);
-    Text1->setEnabled(true);
-    Text1->hide();
-    BottoneAvanti->setEnabled(false);
+    risultatoDaCapo();
+    spegniAvanti();
     impostaSfondo(ColoreCasuale(ctx));
     azzeraColonne();
     impostaOperazione(ctx, conCambio ? estraiConCambio99(ctx) : estraiSenzaCambio(ctx));
-    EtichettaNumero->setText(TestoConteggio(ctx.PrimoAddendo) + QStringLiteral(" + ") +
+    mostraOperazione(TestoConteggio(ctx.PrimoAddendo) + QStringLiteral(" + ") +
                              TestoConteggio(ctx.SecondoAddendo) + QStringLiteral(" = "));
     iniziaRegole();
     collocaSegno(Posto::u, ctx.PrimoAddendo % 10);
@@ -52,10 +51,8 @@ void AddizioneGuidata::NuovoNumero()
 void AddizioneGuidata::Ricomincia()
 {
     mostraSegni(false);
-    Text1->setEnabled(true);
     azzeraColonne();
-    Text1->clear();
-    Text1->hide();
+    risultatoVuotoDaCapo();
     iniziaRegole();
 }
 
@@ -90,9 +87,8 @@ int Addizione999::cifra(Posto p) const
 void Addizione999::NuovoNumero()
 {
     mostraSegni(false);
-    Text1->setEnabled(true);
-    Text1->hide();
-    BottoneAvanti->setEnabled(false);
+    risultatoDaCapo();
+    spegniAvanti();
     impostaSfondo(ColoreCasuale(ctx));
     azzeraColonne();
     impostaOperazione(ctx, estraiConCambio999(ctx));
@@ -102,23 +98,23 @@ void Addizione999::NuovoNumero()
     CifraU = qint16(resto % 10);
     for (Posto p : {Posto::u, Posto::da, Posto::h})
         collocaSegno(p, cifra(p));
-    EtichettaNumero->setText(TestoConteggio(ctx.PrimoAddendo) + QStringLiteral(" + ") +
+    mostraOperazione(TestoConteggio(ctx.PrimoAddendo) + QStringLiteral(" + ") +
                              TestoConteggio(ctx.SecondoAddendo) + QStringLiteral(" = "));
 }
 
 void Addizione999::dopoAggiunta(Posto p)
 {
     // Each rod's marker appears once the rod holds the first number's digit.
-    if (vista->conteggio(p) >= cifra(p))
-        segni.value(p)->show();
+    if (orbetto().conteggio(p) >= cifra(p))
+        mostraSegno(p);
     Controlla();
 }
 
 void Addizione999::Controlla()
 {
-    if (vista->conteggio(Posto::u) > 9 || vista->conteggio(Posto::da) > 9)
+    if (orbetto().conteggio(Posto::u) > 9 || orbetto().conteggio(Posto::da) > 9)
         return;
-    if (vista->ValoreOrbetto() == ctx.Somma)
+    if (orbetto().ValoreOrbetto() == ctx.Somma)
         mostraRisultato();
     aggiornaConteggi();
 }
@@ -126,8 +122,6 @@ void Addizione999::Controlla()
 void Addizione999::Ricomincia()
 {
     mostraSegni(false);
-    Text1->setEnabled(true);
     azzeraColonne();
-    Text1->clear();
-    Text1->hide();
+    risultatoVuotoDaCapo();
 }

@@ -223,6 +223,39 @@ void FinestraAritmetica::mostraRisultato()
         Text1->setFocus();
 }
 
+void FinestraAritmetica::nascondiRisultato()
+{
+    Text1->hide();
+}
+
+void FinestraAritmetica::risultatoDaCapo()
+{
+    Text1->setEnabled(true);
+    Text1->hide();
+}
+
+void FinestraAritmetica::risultatoVuotoDaCapo()
+{
+    Text1->setEnabled(true);
+    Text1->clear();
+    Text1->hide();
+}
+
+void FinestraAritmetica::spegniAvanti()
+{
+    BottoneAvanti->setEnabled(false);
+}
+
+void FinestraAritmetica::mostraOperazione(const QString &testo)
+{
+    EtichettaNumero->setText(testo);
+}
+
+void FinestraAritmetica::mostraSegno(Posto p)
+{
+    segni.value(p)->show();
+}
+
 void FinestraAritmetica::segnalaErrato(bool conBeep)
 {
     if (conBeep)

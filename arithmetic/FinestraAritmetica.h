@@ -114,15 +114,18 @@ protected:
     void suona();
     // Text1 cleared, shown, and focused when it is enabled.
     void mostraRisultato();
+    // Text1 out of sight until the operation is on the abacus.
+    void nascondiRisultato();
+    // The same, and the box open again for typing (as after "avanti").
+    void risultatoDaCapo();
+    // The same, and what was typed thrown away ("Ricomincia").
+    void risultatoVuotoDaCapo();
+    // "avanti" off until the next right answer.
+    void spegniAvanti();
+    // The operation above the abacus (EtichettaNumero).
+    void mostraOperazione(const QString &testo);
+    void mostraSegno(Posto p);
     void segnalaErrato(bool conBeep);
-
-    VistaOrbetto *vista;
-    QLabel *EtichettaNumero;
-    QLineEdit *Text1;
-    QPushButton *BottoneAvanti;
-    std::unique_ptr<Avanzamento> avanzamento;
-    QMap<Posto, QLabel *> conteggi;
-    QMap<Posto, Linea *> segni;
 
 private:
     void closeEvent(QCloseEvent *evento) override;
@@ -140,6 +143,13 @@ private:
         };
     }
 
+    VistaOrbetto *vista;
+    QLabel *EtichettaNumero;
+    QLineEdit *Text1;
+    QPushButton *BottoneAvanti;
+    std::unique_ptr<Avanzamento> avanzamento;
+    QMap<Posto, QLabel *> conteggi;
+    QMap<Posto, Linea *> segni;
     FiltroInvio *filtro;
     SequenzaCambio *sequenza;
     std::vector<QPushButton *> bottoniCambio;

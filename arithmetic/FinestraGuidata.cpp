@@ -24,7 +24,7 @@ void FinestraGuidata::iniziaRegole()
 
 void FinestraGuidata::Controlla()
 {
-    for (const RegoleColonna::Passo &p : regole.dopo(vista->ValoreOrbetto(), vista->conteggio(Posto::u))) {
+    for (const RegoleColonna::Passo &p : regole.dopo(orbetto().ValoreOrbetto(), orbetto().conteggio(Posto::u))) {
         if (p.suono)
             suona();
         if (p.segni)

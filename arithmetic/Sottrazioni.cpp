@@ -55,10 +55,10 @@ qint16 SottrazioneGuidata::risultatoAtteso() const
 void SottrazioneGuidata::NuovoNumero()
 {
     impostaSfondo(coloreDaTabella(ctx, TabellaColori::Decine));
-    Text1->hide();
+    nascondiRisultato();
     azzeraColonne();
     impostaOperazione(ctx, conCambio ? estraiConCambio99(ctx) : estraiSenzaCambio(ctx));
-    EtichettaNumero->setText(operazione(ctx));
+    mostraOperazione(operazione(ctx));
     iniziaRegole();
 }
 
@@ -97,25 +97,25 @@ qint16 Sottrazione999::risultatoAtteso() const
 void Sottrazione999::NuovoNumero()
 {
     impostaSfondo(ColoreCasuale(ctx));
-    BottoneAvanti->setEnabled(false);
-    Text1->hide();
+    spegniAvanti();
+    nascondiRisultato();
     azzeraColonne();
     impostaOperazione(ctx, estraiConCambio999(ctx));
-    EtichettaNumero->setText(operazione(ctx));
+    mostraOperazione(operazione(ctx));
     Label6->setText(QStringLiteral(" Inserisci il primo numero premendo sui bottoni +h  +da  +u"));
 }
 
 void Sottrazione999::Controlla1()
 {
-    if (vista->ValoreOrbetto() == ctx.Somma)
+    if (orbetto().ValoreOrbetto() == ctx.Somma)
         Label6->setText(QStringLiteral(" Togli le palline da eliminare cliccando sui bottoni -h  -da  -u.     "
                                        "Esegui se necessario il cambio."));
 }
 
 void Sottrazione999::ControllaResto()
 {
-    if (vista->conteggio(Posto::u) <= 9 && vista->conteggio(Posto::da) <= 9 &&
-        vista->ValoreOrbetto() == ctx.PrimoAddendo) {
+    if (orbetto().conteggio(Posto::u) <= 9 && orbetto().conteggio(Posto::da) <= 9 &&
+        orbetto().ValoreOrbetto() == ctx.PrimoAddendo) {
         Label6->setText(QStringLiteral("Inserisci il risultato"));
         mostraRisultato();
     }
