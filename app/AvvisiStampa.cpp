@@ -45,41 +45,43 @@ AvvisiStampa::Uscita AvvisiStampa::primaDiUscire(QWidget *genitore)
             return Uscita::Ora;
         esciAllaFine = true;
         return Uscita::DopoLaStampa;
-    case 1: {
-        const QString nome = QStringLiteral("schede-") + tempo.oggi().toString(Qt::ISODate)
-                             + QStringLiteral(".pdf");
-        QString file = dialoghi.fileDaSalvare(genitore, nome);
-        if (file.isEmpty())
-            return Uscita::No;
-        if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-            file += QStringLiteral(".pdf");
-        QStringList salvati;
-        QStringList no;
-        for (const Stampe::PdfScritto &s : stampe.pdfDaStampare(file)) {
-            if (s.motivo.isEmpty())
-                salvati.append(s.file);
-            else
-                no.append(s.file + crlf + s.motivo);
-        }
-        if (!no.isEmpty()) {
-            // Those not written stay in the queue: nothing is lost.
-            dialoghi.informa(genitore, testi::titoloBox,
-                                QStringLiteral("Non è stato possibile salvare il file PDF:") + crlf
-                                    + no.join(crlf));
-            return Uscita::No;
-        }
-        if (!salvati.isEmpty())
-            dialoghi.informa(genitore, testi::titoloBox,
-                                (salvati.size() == 1 ? QStringLiteral("La scheda è stata salvata nel file:")
-                                                     : QStringLiteral("Le schede sono state salvate nei file:"))
-                                    + crlf + salvati.join(crlf));
-        return Uscita::Ora;
-    }
+    case 1:
+        return salvaInPdf(genitore);
     case 2:
         return Uscita::Ora;
     default:
         return Uscita::No;
     }
+}
+
+AvvisiStampa::Uscita AvvisiStampa::salvaInPdf(QWidget *genitore)
+{
+    const QString nome = QStringLiteral("schede-") + tempo.oggi().toString(Qt::ISODate) + QStringLiteral(".pdf");
+    QString file = dialoghi.fileDaSalvare(genitore, nome);
+    if (file.isEmpty())
+        return Uscita::No;
+    if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        file += QStringLiteral(".pdf");
+    QStringList salvati;
+    QStringList no;
+    for (const Stampe::PdfScritto &s : stampe.pdfDaStampare(file)) {
+        if (s.motivo.isEmpty())
+            salvati.append(s.file);
+        else
+            no.append(s.file + crlf + s.motivo);
+    }
+    if (!no.isEmpty()) {
+        // Those not written stay in the queue: nothing is lost.
+        dialoghi.informa(genitore, testi::titoloBox,
+                         QStringLiteral("Non è stato possibile salvare il file PDF:") + crlf + no.join(crlf));
+        return Uscita::No;
+    }
+    if (!salvati.isEmpty())
+        dialoghi.informa(genitore, testi::titoloBox,
+                         (salvati.size() == 1 ? QStringLiteral("La scheda è stata salvata nel file:")
+                                              : QStringLiteral("Le schede sono state salvate nei file:"))
+                             + crlf + salvati.join(crlf));
+    return Uscita::Ora;
 }
 
 void AvvisiStampa::esito(EsitoStampa es, int n)

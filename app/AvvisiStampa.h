@@ -33,6 +33,8 @@ public:
     Uscita primaDiUscire(QWidget *genitore);
 
 private:
+    // Every sheet still waiting as a PDF file: Ora once all are written.
+    Uscita salvaInPdf(QWidget *genitore);
     void esito(EsitoStampa esito, int inAttesa);
     void ferma(int inAttesa);
     // One box at a time: what comes meanwhile follows it.

@@ -127,6 +127,11 @@ FinestraFormare::FinestraFormare(Contesto &c, const QString &nome, const Descriz
             NuovoNumero();
         });
 
+    creaMenu();
+}
+
+void FinestraFormare::creaMenu()
+{
     // Menu bar, in the order the pupils know.
     voceAzzera(d.voceAzzera.intera());
     auto voceMassimo = [this] {

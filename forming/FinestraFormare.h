@@ -65,6 +65,7 @@ public:
     const VistaOrbetto &orbetto() const { return *vista; }
 
 private:
+    void creaMenu();
     void BottoneConferma_Click();
     void BottoneAvanti_Click();
     void sceltaNumeri(bool inCifre);

@@ -179,6 +179,17 @@ bool CodaStampa::aspetta(std::chrono::milliseconds attesa)
     return stato->cambiato.wait_for(blocco, attesa, [this] { return !stato->lavora; });
 }
 
+void CodaStampa::riferisci(EsitoStampa esito, int inAttesa)
+{
+    std::function<void(EsitoStampa, int)> avviso;
+    {
+        std::lock_guard blocco(stato->mutex);
+        avviso = stato->avvisi.esito;
+    }
+    if (avviso)
+        avviso(esito, inAttesa);
+}
+
 // numero: the job whose patience ran out, or 0 after a sheet was added.
 void CodaStampa::controlla(unsigned numero)
 {
@@ -208,43 +219,39 @@ void CodaStampa::avvia()
         return;
     stato->lavora = true;
     // The thread keeps the state alive: it may outlive this queue.
-    std::thread([s = stato] {
-        std::unique_lock blocco(s->mutex);
-        while (!s->lavori.empty()) {
-            Lavoro lavoro = std::move(s->lavori.front());
-            s->lavori.pop_front();
-            const unsigned numero = lavoro.numero;
-            s->corrente = InCorso{.foglio = lavoro.foglio, .numero = numero, .inizio = Orologio::now()};
-            s->posta([numero, dopo = s->pazienza + std::chrono::milliseconds(1)](CodaStampa &c) {
-                QTimer::singleShot(dopo, c.guardia.get(), [&c, numero] { c.controlla(numero); });
-            });
-            blocco.unlock();
-            std::optional<EsitoStampa> esito;
-            bool trovata = false;
-            if (lavoro.foglio) {
-                esito = s->stampante.consegna(lavoro.foglio);
-                trovata = *esito != EsitoStampa::NessunaStampante;
-            } else {
-                trovata = s->stampante.cerca();
-            }
-            blocco.lock();
-            const bool ritirato = s->corrente->ritirato;
-            s->corrente.reset();
-            s->trovata = trovata;
-            ++s->risposte;
-            if (esito && !ritirato)
-                s->posta([e = *esito, n = s->fogli()](CodaStampa &c) {
-                    std::function<void(EsitoStampa, int)> avviso;
-                    {
-                        std::lock_guard b(c.stato->mutex);
-                        avviso = c.stato->avvisi.esito;
-                    }
-                    if (avviso)
-                        avviso(e, n);
-                });
-            s->cambiato.notify_all();
+    std::thread(&CodaStampa::lavora, stato).detach();
+}
+
+// The worker: one job after another until none is left.
+void CodaStampa::lavora(std::shared_ptr<Stato> s)
+{
+    std::unique_lock blocco(s->mutex);
+    while (!s->lavori.empty()) {
+        Lavoro lavoro = std::move(s->lavori.front());
+        s->lavori.pop_front();
+        const unsigned numero = lavoro.numero;
+        s->corrente = InCorso{.foglio = lavoro.foglio, .numero = numero, .inizio = Orologio::now()};
+        s->posta([numero, dopo = s->pazienza + std::chrono::milliseconds(1)](CodaStampa &c) {
+            QTimer::singleShot(dopo, c.guardia.get(), [&c, numero] { c.controlla(numero); });
+        });
+        blocco.unlock();
+        std::optional<EsitoStampa> esito;
+        bool trovata = false;
+        if (lavoro.foglio) {
+            esito = s->stampante.consegna(lavoro.foglio);
+            trovata = *esito != EsitoStampa::NessunaStampante;
+        } else {
+            trovata = s->stampante.cerca();
         }
-        s->lavora = false;
+        blocco.lock();
+        const bool ritirato = s->corrente->ritirato;
+        s->corrente.reset();
+        s->trovata = trovata;
+        ++s->risposte;
+        if (esito && !ritirato)
+            s->posta([e = *esito, n = s->fogli()](CodaStampa &c) { c.riferisci(e, n); });
         s->cambiato.notify_all();
-    }).detach();
+    }
+    s->lavora = false;
+    s->cambiato.notify_all();
 }

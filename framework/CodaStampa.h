@@ -74,7 +74,10 @@ public:
 private:
     struct Stato;
     void avvia();
+    static void lavora(std::shared_ptr<Stato> s);
     void controlla(unsigned numero);
+    // A sheet's outcome to whoever follows the queue (on its own thread).
+    void riferisci(EsitoStampa esito, int inAttesa);
     std::shared_ptr<Stato> stato;
     std::unique_ptr<QObject> guardia;
 };

@@ -141,6 +141,11 @@ FinestraScheda::FinestraScheda(Contesto &c, const QString &nome, const Descrizio
     }
 
     adatta(testi);
+    creaMenu();
+}
+
+void FinestraScheda::creaMenu()
+{
     QAction *nuova = voceMenu(QStringLiteral("mnuNuova"), d.voceNuova.intera());
     connect(nuova, &QAction::triggered, this, &FinestraScheda::Genera8Numeri);
     QAction *stampa = voceMenu(QStringLiteral("mnustampa"), d.voceStampa.intera());

@@ -58,6 +58,7 @@ protected:
     void richiestaChiusura() override { chiudi(); }
 
 private:
+    void creaMenu();
     const DescrizioneScheda &d;
     std::array<PiccoloOrbetto *, 8> orbetti{};
     std::array<QPlainTextEdit *, 8> testi{};
