@@ -33,13 +33,12 @@ qint16 AddizioneGuidata::risultatoAtteso() const
     return ctx.Somma;
 }
 
-void AddizioneGuidata::NuovoNumero()
+void AddizioneGuidata::preparaOperazione()
 {
     mostraSegni(false);
     risultatoDaCapo();
     spegniAvanti();
     impostaSfondo(ColoreCasuale(ctx));
-    azzeraColonne();
     impostaOperazione(ctx, conCambio ? estraiConCambio99(ctx) : estraiSenzaCambio(ctx));
     mostraOperazione(TestoConteggio(ctx.PrimoAddendo) + QStringLiteral(" + ") +
                              TestoConteggio(ctx.SecondoAddendo) + QStringLiteral(" = "));
@@ -48,10 +47,9 @@ void AddizioneGuidata::NuovoNumero()
     collocaSegno(Posto::da, ctx.PrimoAddendo / 10);
 }
 
-void AddizioneGuidata::Ricomincia()
+void AddizioneGuidata::ricominciaOperazione()
 {
     mostraSegni(false);
-    azzeraColonne();
     risultatoVuotoDaCapo();
     iniziaRegole();
 }
@@ -84,13 +82,12 @@ int Addizione999::cifra(Posto p) const
     return p == Posto::h ? CifraH : p == Posto::da ? CifraDa : CifraU;
 }
 
-void Addizione999::NuovoNumero()
+void Addizione999::preparaOperazione()
 {
     mostraSegni(false);
     risultatoDaCapo();
     spegniAvanti();
     impostaSfondo(ColoreCasuale(ctx));
-    azzeraColonne();
     impostaOperazione(ctx, estraiConCambio999(ctx));
     CifraH = qint16(ctx.PrimoAddendo / 100);
     const int resto = ctx.PrimoAddendo - 100 * CifraH;
@@ -119,9 +116,8 @@ void Addizione999::Controlla()
     aggiornaConteggi();
 }
 
-void Addizione999::Ricomincia()
+void Addizione999::ricominciaOperazione()
 {
     mostraSegni(false);
-    azzeraColonne();
     risultatoVuotoDaCapo();
 }

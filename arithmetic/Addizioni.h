@@ -11,11 +11,11 @@ class AddizioneGuidata : public FinestraGuidata
 public:
     AddizioneGuidata(Contesto &ctx, const QString &nome, const DescrizioneAritmetica &descrizione);
 
-    void NuovoNumero() override;
 
 protected:
     qint16 risultatoAtteso() const override;
-    void Ricomincia() override;
+    void preparaOperazione() override;
+    void ricominciaOperazione() override;
     // The addition judges after an exchange too (the subtraction does not).
     void dopoCambio() override { Controlla(); }
     qint16 massimoAlCaricamento() const override { return 99; }
@@ -29,11 +29,11 @@ class Addizione999 : public FinestraAritmetica
 public:
     Addizione999(Contesto &ctx, const QString &nome, const DescrizioneAritmetica &descrizione);
 
-    void NuovoNumero() override;
 
 protected:
     qint16 risultatoAtteso() const override;
-    void Ricomincia() override;
+    void preparaOperazione() override;
+    void ricominciaOperazione() override;
     void dopoAggiunta(Posto p) override;
     void dopoRimozione(Posto) override { Controlla(); }
     void dopoCambio() override { Controlla(); }

@@ -162,6 +162,18 @@ QPushButton *FinestraAritmetica::bottoneCambio(const QString &nome, const QRect 
     return b;
 }
 
+void FinestraAritmetica::NuovoNumero()
+{
+    azzeraColonne();
+    preparaOperazione();
+}
+
+void FinestraAritmetica::Ricomincia()
+{
+    azzeraColonne();
+    ricominciaOperazione();
+}
+
 void FinestraAritmetica::azzeraColonne()
 {
     vista->SvuotaOrbetto();

@@ -54,7 +54,9 @@ public:
     ~FinestraAritmetica() override;
 
     void carica() override;
-    virtual void NuovoNumero() = 0;
+    // A new operation: the shared reset (azzeraColonne), then the window's
+    // own draw, operation and prompts (preparaOperazione).
+    void NuovoNumero();
     // NuovoNumero, then the focus on the first rod button: the pupil starts
     // with the beads (Cambio there would count an error at the first Enter).
     void nuovaOperazione();
@@ -68,7 +70,10 @@ public:
 protected:
     // The number the typed result must equal.
     virtual qint16 risultatoAtteso() const = 0;
-    virtual void Ricomincia() = 0;
+    // "Ricomincia": the shared reset, then the window's own (ricominciaOperazione).
+    void Ricomincia();
+    virtual void preparaOperazione() = 0;
+    virtual void ricominciaOperazione() = 0;
     // Called after a bead was added or taken away (count labels already
     // refreshed).
     virtual void dopoAggiunta(Posto p) = 0;
@@ -88,9 +93,6 @@ protected:
     void aggiornaConteggi();
     QLabel *etichettaPrompt(const QString &nome, const QRect &posto);
     QPushButton *bottoneCambio(const QString &nome, const QRect &posto);
-    // What every new exercise and "Ricomincia" starts from: the abacus
-    // empty, its counts shown, every "Cambio" button ready again.
-    void azzeraColonne();
     // A marker line across a rod, from x1 to x2; hidden until placed and shown.
     Linea *lineaSegno(Posto p, const QString &nome, int x1, int x2);
     // Places the marker level with the top of `cifra` beads on its rod.
@@ -128,6 +130,9 @@ protected:
     void segnalaErrato(bool conBeep);
 
 private:
+    // What every new exercise and "Ricomincia" starts from: the abacus
+    // empty, its counts shown, every "Cambio" button ready again.
+    void azzeraColonne();
     void closeEvent(QCloseEvent *evento) override;
     void premuta(Posto p, Qt::MouseButton tasto);
     void giudica();

@@ -52,19 +52,17 @@ qint16 SottrazioneGuidata::risultatoAtteso() const
     return ctx.PrimoAddendo;
 }
 
-void SottrazioneGuidata::NuovoNumero()
+void SottrazioneGuidata::preparaOperazione()
 {
     impostaSfondo(coloreDaTabella(ctx, TabellaColori::Decine));
     nascondiRisultato();
-    azzeraColonne();
     impostaOperazione(ctx, conCambio ? estraiConCambio99(ctx) : estraiSenzaCambio(ctx));
     mostraOperazione(operazione(ctx));
     iniziaRegole();
 }
 
-void SottrazioneGuidata::Ricomincia()
+void SottrazioneGuidata::ricominciaOperazione()
 {
-    azzeraColonne();
     iniziaRegole();
 }
 
@@ -94,12 +92,11 @@ qint16 Sottrazione999::risultatoAtteso() const
     return ctx.PrimoAddendo;
 }
 
-void Sottrazione999::NuovoNumero()
+void Sottrazione999::preparaOperazione()
 {
     impostaSfondo(ColoreCasuale(ctx));
     spegniAvanti();
     nascondiRisultato();
-    azzeraColonne();
     impostaOperazione(ctx, estraiConCambio999(ctx));
     mostraOperazione(operazione(ctx));
     Label6->setText(QStringLiteral(" Inserisci il primo numero premendo sui bottoni +h  +da  +u"));
@@ -121,8 +118,7 @@ void Sottrazione999::ControllaResto()
     }
 }
 
-void Sottrazione999::Ricomincia()
+void Sottrazione999::ricominciaOperazione()
 {
-    azzeraColonne();
     Label6->setText(QStringLiteral(" Inserisci il primo numero premendo sui bottoni di centinaia, decine ed unità."));
 }

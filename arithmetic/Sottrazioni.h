@@ -11,11 +11,11 @@ class SottrazioneGuidata : public FinestraGuidata
 public:
     SottrazioneGuidata(Contesto &ctx, const QString &nome, const DescrizioneAritmetica &descrizione);
 
-    void NuovoNumero() override;
 
 protected:
     qint16 risultatoAtteso() const override;
-    void Ricomincia() override;
+    void preparaOperazione() override;
+    void ricominciaOperazione() override;
 };
 
 // Form999d: the subtraction on three rods, prompts without sounds; the
@@ -26,11 +26,11 @@ class Sottrazione999 : public FinestraAritmetica
 public:
     Sottrazione999(Contesto &ctx, const QString &nome, const DescrizioneAritmetica &descrizione);
 
-    void NuovoNumero() override;
 
 protected:
     qint16 risultatoAtteso() const override;
-    void Ricomincia() override;
+    void preparaOperazione() override;
+    void ricominciaOperazione() override;
     void dopoAggiunta(Posto) override { Controlla1(); }
     void dopoRimozione(Posto) override { ControllaResto(); }
 
