@@ -8,12 +8,10 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
-    const bool schermo = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
-    if (!schermo) {
+    if (!schermoDisponibile()) {
         std::fputs("orbetto: nessuno schermo disponibile (DISPLAY non impostato): avviare il programma da una sessione grafica.\n",
                    stderr);
         return 1;

@@ -21,7 +21,11 @@ public:
 Q_DECLARE_INTERFACE(LettoreSuoni, LettoreSuoni_iid)
 
 // File name of the plugin (beside the program, or in the installed library folder).
+#ifdef Q_OS_WIN
+inline const QString nomeModuloSuoni = QStringLiteral("orbetto_suoni.dll");
+#else
 inline const QString nomeModuloSuoni = QStringLiteral("liborbetto_suoni.so");
+#endif
 
 // Larger sound files are refused as if they were missing (the program's own
 // are a few kilobytes each).
