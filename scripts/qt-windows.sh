@@ -21,8 +21,10 @@ if [ -f "$cache/.completo" ]; then
   echo "$cache"
   exit 0
 fi
-lavoro="$(mktemp -d /tmp/orbetto-qt-windows.XXXXXX)"
-trap 'rm -rf "$lavoro"' EXIT
+# The work folder stays until the install is complete: a build that stops
+# goes on from where it was.
+lavoro="$cache.lavoro"
+mkdir -p "$lavoro"
 cd "$lavoro"
 # Debian's sources: a deb-src entry for the suites of the system.
 if ! apt-get source --print-uris -q qt6-base >/dev/null 2>&1; then
@@ -35,12 +37,11 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 SRC
   apt-get update -q >&2
 fi
-apt-get source -q "qt6-base=$versione" >&2
+[ -n "$(find . -maxdepth 1 -type d -name 'qt6-base-*')" ] || apt-get source -q "qt6-base=$versione" >&2
 sorgente="$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)"
 # Debian leaves out the non-free Wintab headers: Wine's LGPL ones serve, with
-# the two Wine macros they use.
-apt-get download -q libwine-dev >&2
-dpkg-deb -x libwine-dev_*.deb wine
+# the Wine macros they use and the calling convention of the real ones.
+[ -d wine ] || { apt-get download -q libwine-dev >&2 && dpkg-deb -x libwine-dev_*.deb wine; }
 mkdir -p "$sorgente/src/3rdparty/wintab"
 cp wine/usr/include/wine/wine/windows/pktdef.h "$sorgente/src/3rdparty/wintab/"
 cp wine/usr/include/wine/wine/windows/wintab.h "$sorgente/src/3rdparty/wintab/wine-wintab.h"
@@ -57,6 +58,10 @@ cat > "$sorgente/src/3rdparty/wintab/wintab.h" <<'H'
 #ifndef DECL_WINELIB_TYPE_AW
 #  define DECL_WINELIB_TYPE_AW(tipo) typedef WINELIB_NAME_AW(tipo) tipo;
 #endif
+/* The calling convention of the Wintab entry points. */
+#ifndef API
+#  define API WINAPI
+#endif
 #include "wine-wintab.h"
 H
 cmake -G Ninja -S "$sorgente" -B costruzione \
@@ -70,4 +75,5 @@ cmake -G Ninja -S "$sorgente" -B costruzione \
 cmake --build costruzione --parallel "$(nproc)" >&2
 cmake --install costruzione >&2
 touch "$cache/.completo"
+cd / && rm -rf "$lavoro"
 echo "$cache"
