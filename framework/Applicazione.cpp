@@ -8,7 +8,9 @@
 #include <QMouseEvent>
 #include <QSettings>
 #include <QEvent>
+#include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPixmapCache>
@@ -65,6 +67,42 @@ private:
     }
 };
 
+// The program's two faces and the worksheet's, with the free ones that
+// have their metrics. Where the system has neither (a Windows without the
+// Microsoft fonts), the free ones in "caratteri" beside the program serve.
+struct CarattereDiRiserva {
+    QString famiglia;
+    QString sostituto;
+    QStringList file;
+};
+
+const CarattereDiRiserva caratteriDiRiserva[] = {
+    {.famiglia = QStringLiteral("Comic Sans MS"),
+     .sostituto = QStringLiteral("Comic Neue"),
+     .file = {QStringLiteral("ComicNeue-Regular.otf"), QStringLiteral("ComicNeue-Bold.otf")}},
+    {.famiglia = QStringLiteral("Arial"),
+     .sostituto = QStringLiteral("Liberation Sans"),
+     .file = {QStringLiteral("LiberationSans-Regular.ttf"), QStringLiteral("LiberationSans-Bold.ttf")}},
+    {.famiglia = QStringLiteral("Liberation Mono"),
+     .sostituto = QStringLiteral("Courier New"),
+     .file = {QStringLiteral("LiberationMono-Regular.ttf"), QStringLiteral("LiberationMono-Bold.ttf")}},
+};
+
+void caricaCaratteriMancanti()
+{
+    // Only a portable folder has "caratteri": a Linux install gets the
+    // fonts from its packages and pays nothing here.
+    const QDir cartella(QCoreApplication::applicationDirPath() + QStringLiteral("/caratteri"));
+    if (!cartella.exists())
+        return;
+    for (const CarattereDiRiserva &c : caratteriDiRiserva) {
+        if (QFontDatabase::hasFamily(c.famiglia) || QFontDatabase::hasFamily(c.sostituto))
+            continue;
+        for (const QString &file : c.file)
+            QFontDatabase::addApplicationFont(cartella.filePath(file));
+    }
+}
+
 } // namespace
 
 void preparaApplicazione(QApplication &app)
@@ -94,11 +132,13 @@ void preparaApplicazione(QApplication &app)
     if (traduzione->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(traduzione);
-    // Comic Sans MS and Arial come from fontconfig (Comic Neue, Liberation
-    // Sans); the old dialog font needs a word from us.
+    // Where Comic Sans MS and Arial are missing (on Linux fontconfig
+    // answers with Comic Neue and Liberation Sans), their stand-ins; the old
+    // dialog font needs a word from us.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    for (const CarattereDiRiserva &c : caratteriDiRiserva)
+        QFont::insertSubstitution(c.famiglia, c.sostituto);
+    caricaCaratteriMancanti();
 }
 
 bool schermoDisponibile()

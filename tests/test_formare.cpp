@@ -10,10 +10,12 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPixmapCache>
-
-#include <unistd.h>
 #include <QPushButton>
 #include <QRadioButton>
+
+#ifdef Q_OS_LINUX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -39,14 +41,19 @@ bool abilitato(Banco &b, const char *nome)
     return b.trova<QWidget>(QString::fromLatin1(nome))->isEnabled();
 }
 
-// Resident memory of the process, in kilobytes.
+// Resident memory of the process, in kilobytes (Linux only: under Wine the
+// numbers would be Wine's own).
 long residente()
 {
+#ifndef Q_OS_LINUX
+    return 0;
+#else
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly))
         return 0;
     const QList<QByteArray> campi = statm.readAll().split(' ');
     return campi.size() > 1 ? campi[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
+#endif
 }
 
 } // namespace
@@ -309,6 +316,8 @@ private slots:
         QCOMPARE(QPixmapCache::cacheLimit(), 0);
 #if defined(__SANITIZE_ADDRESS__)
         QSKIP("AddressSanitizer keeps freed memory in quarantine: resident memory tells nothing here");
+#elif !defined(Q_OS_LINUX)
+        QSKIP("Resident memory is read from /proc");
 #endif
         const auto esercizi = [f](int n) {
             for (int i = 0; i < n; ++i) {

@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QBuffer>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QPushButton>
@@ -257,7 +258,9 @@ private slots:
                 [&](const DisegnoStampa &foglio) {
                     std::unique_lock l(m);
                     cv.wait(l, [&] { return risponde; });
-                    QPdfWriter pdf(QStringLiteral("/dev/null"));
+                    QBuffer nulla;
+                    nulla.open(QIODevice::WriteOnly);
+                    QPdfWriter pdf(&nulla);
                     l.unlock();
                     const bool fatto = foglio(pdf);
                     return fatto ? EsitoStampa::Stampata : EsitoStampa::NonRiuscita;
