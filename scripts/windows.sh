@@ -24,6 +24,8 @@ if [ -n "$mancanti" ]; then
   DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -qq --no-install-recommends $mancanti
 fi
 
+caratteri=(/usr/share/fonts/opentype/comic-neue/ComicNeue-{Regular,Bold}.otf
+           /usr/share/fonts/truetype/liberation/Liberation{Sans,Mono}-{Regular,Bold}.ttf)
 inizio=$SECONDS
 qt="$(bash "$radice/scripts/qt-windows.sh")"
 echo "Qt per Windows: $qt ($((SECONDS - inizio)) s)"
@@ -41,8 +43,12 @@ echo "programma e prove: $((SECONDS - inizio)) s"
 # Italian dialogs from Debian (Wine shows / as Z:).
 mkdir -p "$costruzione/programma/traduzioni"
 cp /usr/share/qt6/translations/qtbase_it.qm "$costruzione/programma/traduzioni/"
+# The free fonts beside them too, as beside the installed program (Wine has
+# neither Arial nor Comic Sans MS).
 for dove in "$costruzione/programma" "$costruzione/programma/tests"; do
   printf '[Paths]\nPrefix = Z:%s\nTranslations = Z:%s\n' "$qt" "$costruzione/programma/traduzioni" > "$dove/qt.conf"
+  mkdir -p "$dove/caratteri"
+  cp "${caratteri[@]}" "$dove/caratteri/"
 done
 
 # The folder: the program, its sound module and sounds, then what Qt and
@@ -61,8 +67,7 @@ done
 cp /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$cartella/"
 x86_64-w64-mingw32-strip "$cartella"/*.dll "$cartella"/platforms/*.dll "$cartella"/styles/*.dll
 cp /usr/share/qt6/translations/qtbase_it.qm "$cartella/traduzioni/"
-cp /usr/share/fonts/opentype/comic-neue/ComicNeue-{Regular,Bold}.otf \
-   /usr/share/fonts/truetype/liberation/Liberation{Sans,Mono}-{Regular,Bold}.ttf "$cartella/caratteri/"
+cp "${caratteri[@]}" "$cartella/caratteri/"
 cp /usr/share/doc/libqt6core6/copyright "$cartella/licenze/qt6-base.txt"
 cp /usr/share/doc/fonts-comic-neue/copyright "$cartella/licenze/comic-neue.txt"
 cp /usr/share/doc/fonts-liberation/copyright "$cartella/licenze/liberation.txt"
