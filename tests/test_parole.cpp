@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Italian number words and the capital-letter key filter.
 #include "words/NumeriInLettere.h"
+#include "words/Pronuncia.h"
 #include "words/Risposte.h"
 
 #include <cmath>
@@ -36,6 +37,27 @@ private slots:
         QFETCH(int, numero);
         QFETCH(QString, parole);
         QCOMPARE(NumeroInLettere(numero), parole);
+    }
+
+    // What the voice reads: long words split at the thousands and the
+    // hundreds, numbers inside a prompt said as words.
+    void daDire()
+    {
+        const std::pair<int, const char *> numeri[] = {
+            {0, "zero"}, {3, "tre"}, {23, "ventitré"}, {100, "cento"}, {108, "cento otto"}, {1000, "mille"},
+            {1100, "mille cento"}, {2003, "duemila tre"}, {2345, "duemila trecento quarantacinque"},
+            {32767, "trentaduemila settecento sessantasette"}, {-1, ""}, {32768, ""},
+        };
+        for (const auto &[n, p] : numeri)
+            QCOMPARE(NumeroDaDire(n), QString::fromUtf8(p));
+        const std::pair<const char *, const char *> testi[] = {
+            {"41 +  33 =", "quarantuno più trentatré uguale"},
+            {"inserisci il numero  41\nnell'orbetto", "inserisci il numero quarantuno nell'orbetto"},
+            {"1.234 - 5", "mille duecento trentaquattro meno cinque"},
+            {"32768", "32768"},
+        };
+        for (const auto &[t, p] : testi)
+            QCOMPARE(TestoDaDire(QString::fromUtf8(t)), QString::fromUtf8(p));
     }
 
     void ogniNumeroSoloLettere()
