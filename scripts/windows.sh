@@ -75,7 +75,7 @@ cp /usr/share/doc/gcc-mingw-w64-base/copyright "$cartella/licenze/gcc-mingw-w64.
 cp /usr/share/doc/mingw-w64-common/copyright "$cartella/licenze/mingw-w64.txt"
 
 # Every library a program file asks for is in the folder or is Windows' own.
-di_windows='^(winspool\.drv|(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|winmm|ws2_32|uxtheme|dwmapi|imm32|shlwapi|version|netapi32|userenv|mpr|authz|setupapi|wtsapi32|d3d9|d3d11|dxgi|dwrite|d2d1|shcore|comctl32|msvcrt|api-ms-win-.*|ucrtbase|bcrypt|crypt32|secur32|rpcrt4|winmm|opengl32|usp10)\.dll)$'
+di_windows='^(winspool\.drv|(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|winmm|ws2_32|uxtheme|dwmapi|imm32|shlwapi|version|netapi32|userenv|mpr|authz|setupapi|wtsapi32|d3d9|d3d11|dxgi|dwrite|d2d1|shcore|comctl32|msvcrt|api-ms-win-.*|ucrtbase|bcrypt|crypt32|secur32|rpcrt4|opengl32|usp10)\.dll)$'
 manca=0
 while IFS= read -r file; do
   for chiesta in $(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^\s*DLL Name: //p'); do
