@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The installer under Wine: a silent install, the installed program starts
-# from the Start-menu folder's target, and the silent uninstall leaves the
+# from its folder in Program Files, and the silent uninstall leaves the
 # disk and the registry as they were. Runs inside tests/windows/prova.sh.
 #   tests/windows/installatore.sh BUILD-WINDOWS TEMP
 set -uo pipefail
