@@ -101,7 +101,10 @@ CodaStampa::~CodaStampa()
     }
     // A working printer gets what it was handed; a stalled one is given up
     // (the teacher was asked about it before the program ended).
-    aspetta(std::chrono::seconds(3));
+    if (aspetta(std::chrono::seconds(3)) && lavoratore.joinable())
+        lavoratore.join();
+    else if (lavoratore.joinable())
+        lavoratore.detach();
 }
 
 void CodaStampa::seguiCon(Avvisi avvisi)
@@ -218,8 +221,12 @@ void CodaStampa::avvia()
     if (stato->lavora)
         return;
     stato->lavora = true;
+    // Called under the mutex with no work running: the last worker has
+    // left its loop and only ends its thread, so the join is short.
+    if (lavoratore.joinable())
+        lavoratore.join();
     // The thread keeps the state alive: it may outlive this queue.
-    std::thread(&CodaStampa::lavora, stato).detach();
+    lavoratore = std::thread(&CodaStampa::lavora, stato);
 }
 
 // The worker: one job after another until none is left.

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 class QObject;
@@ -80,4 +81,7 @@ private:
     void riferisci(EsitoStampa esito, int inAttesa);
     std::shared_ptr<Stato> stato;
     std::unique_ptr<QObject> guardia;
+    // The last worker, joined once its work is done: a thread that ends
+    // after the program would leave its Qt caches (fonts) behind.
+    std::thread lavoratore;
 };
