@@ -62,6 +62,7 @@ FormMenu::FormMenu(Contesto &c) : FinestraProgramma(c, QStringLiteral("FormMenu"
                                            QRect(6480, 6240, 2895, 735),
                                            geo::carattere(QStringLiteral("Arial"), 18, true));
     connect(esci, &QPushButton::clicked, this, &FormMenu::chiedeUscita);
+    menuVoce();
 }
 
 void FormMenu::carica()

@@ -12,6 +12,7 @@
 #include "framework/Piattaforma.h"
 #include "framework/Tastiera.h"
 #include "framework/Testi.h"
+#include "words/Pronuncia.h"
 #include "words/Risposte.h"
 
 #include <QAction>
@@ -218,6 +219,7 @@ void FinestraAritmetica::creaMenu(const DescrizioneAritmetica &d)
                     emit chiedeAffiancata(QStringLiteral("formStampa"));
                 }));
     }
+    menuVoceEsercizio();
     voceInformazioni();
     voceEsci();
 }
@@ -261,7 +263,33 @@ void FinestraAritmetica::spegniAvanti()
 void FinestraAritmetica::mostraOperazione(const QString &testo)
 {
     EtichettaNumero->setText(testo);
+    operazioneDetta = TestoDaDire(testo);
+    ctx.voce.annuncia(this, operazioneDetta);
 }
+
+void FinestraAritmetica::mostraPrompt(QLabel *etichetta, const QString &testo)
+{
+    etichetta->setText(testo);
+    const QString detto = TestoDaDire(testo);
+    ctx.voce.annuncia(this, detto, operazioneDetta + QStringLiteral(". ") + detto);
+}
+
+namespace {
+
+// How the exchange is said: "dieci unità diventano una decina".
+const char *unoDi(Posto p)
+{
+    static const char *const nomi[] = {"un migliaio", "un centinaio", "una decina", "un'unità"};
+    return nomi[int(p)];
+}
+
+const char *moltiDi(Posto p)
+{
+    static const char *const nomi[] = {"migliaia", "centinaia", "decine", "unità"};
+    return nomi[int(p)];
+}
+
+} // namespace
 
 void FinestraAritmetica::mostraSegno(Posto p)
 {
@@ -308,6 +336,7 @@ void FinestraAritmetica::cambioInSu(Posto basso, Posto alto, QPushButton *botton
     const int t = vista->conteggio(alto);
     if (t >= vista->modello().posti(alto))
         return; // no free place for the new bead
+    ctx.voce.di(QStringLiteral("dieci %1 diventano %2").arg(QString::fromUtf8(moltiDi(basso)), QString::fromUtf8(unoDi(alto))));
     // 13 states: the ten top beads of the lower rod flash nine times, then
     // they go and the new bead of the upper rod flashes four times.
     const auto dieci = [this, basso, c] {
@@ -347,6 +376,7 @@ void FinestraAritmetica::cambioInGiu(Posto alto, Posto basso, QPushButton *botto
         segnalaErrato(conBeep);
         return;
     }
+    ctx.voce.di(QStringLiteral("%1 diventa dieci %2").arg(QString::fromUtf8(unoDi(alto)), QString::fromUtf8(moltiDi(basso))));
     // 18 states: the top bead of the upper rod flashes nine times and goes,
     // then the ten new beads of the lower rod flash nine times together.
     const int t = n - 1;

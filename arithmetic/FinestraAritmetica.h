@@ -124,8 +124,10 @@ protected:
     void risultatoVuotoDaCapo();
     // "avanti" off until the next right answer.
     void spegniAvanti();
-    // The operation above the abacus (EtichettaNumero).
+    // The operation above the abacus (EtichettaNumero), said aloud.
     void mostraOperazione(const QString &testo);
+    // A prompt in its label, said aloud; "Ripeti" says the operation too.
+    void mostraPrompt(QLabel *etichetta, const QString &testo);
     void mostraSegno(Posto p);
     void segnalaErrato(bool conBeep);
 
@@ -159,4 +161,5 @@ private:
     SequenzaCambio *sequenza;
     std::vector<QPushButton *> bottoniCambio;
     bool animazione = false;
+    QString operazioneDetta;
 };

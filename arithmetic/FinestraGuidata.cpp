@@ -19,7 +19,7 @@ FinestraGuidata::FinestraGuidata(Contesto &c, const QString &nome, const Descriz
 void FinestraGuidata::iniziaRegole()
 {
     regole.inizia({.primo = ctx.PrimoAddendo, .secondo = ctx.SecondoAddendo, .somma = ctx.Somma});
-    Label5->setText(regole.primoPrompt());
+    mostraPrompt(Label5, regole.primoPrompt());
 }
 
 void FinestraGuidata::Controlla()
@@ -30,7 +30,7 @@ void FinestraGuidata::Controlla()
         if (p.segni)
             mostraSegni(true);
         if (!p.prompt.isEmpty())
-            Label5->setText(p.prompt);
+            mostraPrompt(Label5, p.prompt);
         if (p.risultato)
             mostraRisultato();
     }

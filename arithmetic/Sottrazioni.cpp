@@ -99,13 +99,13 @@ void Sottrazione999::preparaOperazione()
     nascondiRisultato();
     impostaOperazione(ctx, estraiConCambio999(ctx));
     mostraOperazione(operazione(ctx));
-    Label6->setText(QStringLiteral(" Inserisci il primo numero premendo sui bottoni +h  +da  +u"));
+    mostraPrompt(Label6, QStringLiteral(" Inserisci il primo numero premendo sui bottoni +h  +da  +u"));
 }
 
 void Sottrazione999::Controlla1()
 {
     if (orbetto().ValoreOrbetto() == ctx.Somma)
-        Label6->setText(QStringLiteral(" Togli le palline da eliminare cliccando sui bottoni -h  -da  -u.     "
+        mostraPrompt(Label6, QStringLiteral(" Togli le palline da eliminare cliccando sui bottoni -h  -da  -u.     "
                                        "Esegui se necessario il cambio."));
 }
 
@@ -113,12 +113,12 @@ void Sottrazione999::ControllaResto()
 {
     if (orbetto().conteggio(Posto::u) <= 9 && orbetto().conteggio(Posto::da) <= 9 &&
         orbetto().ValoreOrbetto() == ctx.PrimoAddendo) {
-        Label6->setText(QStringLiteral("Inserisci il risultato"));
+        mostraPrompt(Label6, QStringLiteral("Inserisci il risultato"));
         mostraRisultato();
     }
 }
 
 void Sottrazione999::ricominciaOperazione()
 {
-    Label6->setText(QStringLiteral(" Inserisci il primo numero premendo sui bottoni di centinaia, decine ed unità."));
+    mostraPrompt(Label6, QStringLiteral(" Inserisci il primo numero premendo sui bottoni di centinaia, decine ed unità."));
 }

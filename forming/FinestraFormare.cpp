@@ -3,11 +3,13 @@
 
 #include "abacus/PannelloMassimo.h"
 #include "abacus/VistaOrbetto.h"
+#include "framework/Altoparlante.h"
 #include "framework/Contesto.h"
 #include "framework/Controlli.h"
 #include "framework/Geometria.h"
 #include "framework/Piattaforma.h"
 #include "words/NumeriInLettere.h"
+#include "words/Pronuncia.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -94,6 +96,13 @@ FinestraFormare::FinestraFormare(Contesto &c, const QString &nome, const Descriz
                                            QRect(240, 240, 6135, 615),
                                            geo::carattere(QStringLiteral("Arial"), 18, true), Qt::AlignLeft | Qt::AlignVCenter);
     EtichettaNumero->setWordWrap(false);
+    SegnoDettato = new Altoparlante(a);
+    SegnoDettato->setObjectName(QStringLiteral("SegnoDettato"));
+    SegnoDettato->setAccessibleName(QStringLiteral("ascolta il numero"));
+    SegnoDettato->setToolTip(QStringLiteral("Ascolta il numero (F5)"));
+    geo::colloca(SegnoDettato, QRect(240, 120, 1500, 1095));
+    SegnoDettato->hide();
+    connect(SegnoDettato, &Altoparlante::clicked, this, [this] { ctx.voce.ripeti(this); });
 
     vista = new VistaOrbetto(ctx.piattaforma, a, geometria(d.aste));
     vista->collegaBottoniAggiungiTogli();
@@ -160,6 +169,11 @@ void FinestraFormare::creaMenu()
         voceMassimo();
     if (d.scheda)
         voceStampaScheda(QString::fromLatin1(d.scheda));
+    QMenu *voce = menuVoceEsercizio();
+    MenuDettato = voce->addAction(QStringLiteral("Dettato"));
+    MenuDettato->setObjectName(QStringLiteral("mnuDettato"));
+    MenuDettato->setCheckable(true);
+    connect(MenuDettato, &QAction::triggered, this, &FinestraFormare::sceltaDettato);
     voceInformazioni();
     voceEsci();
 }
@@ -232,6 +246,20 @@ void FinestraFormare::mostraNumero()
     }
     geo::impostaCarattere(EtichettaNumero, font);
     EtichettaNumero->setText(testo);
+    // Without any voice a dictation could not be heard: it shows its number.
+    const bool ascolto = Dettato && !ctx.piattaforma.voceMancante();
+    EtichettaNumero->setHidden(ascolto);
+    SegnoDettato->setVisible(ascolto);
+    ctx.voce.annuncia(this, NumeroDaDire(n), {}, Dettato ? Dizione::Quando::Sempre : Dizione::Quando::SeAccesa);
+}
+
+void FinestraFormare::sceltaDettato(bool si)
+{
+    // Qt has toggled the mark: it tells what the teacher chose. A new
+    // number, which the pupil has not yet seen.
+    Dettato = si;
+    ripetiSempre(si);
+    NuovoNumero();
 }
 
 void FinestraFormare::BottoneConferma_Click()

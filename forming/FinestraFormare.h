@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+class Altoparlante;
 class PannelloMassimo;
 class QLabel;
 class QPushButton;
@@ -62,6 +63,8 @@ public:
     void NuovoNumero();
     qint16 numeroDaFormare() const;
     bool numeroInCifre() const { return NumeroInCifre; }
+    // "Dettato": the number is heard, not read.
+    bool dettato() const { return Dettato; }
     const VistaOrbetto &orbetto() const { return *vista; }
 
 private:
@@ -71,6 +74,7 @@ private:
     void sceltaNumeri(bool inCifre);
     void mostraNumero();
     void impostaNumero(qint16 n);
+    void sceltaDettato(bool si);
 
     const DescrizioneFormare &d;
     VistaOrbetto *vista;
@@ -80,8 +84,13 @@ private:
     PannelloMassimo *cornice = nullptr;
     QAction *MenuParole = nullptr;
     QAction *MenuCifre = nullptr;
+    QAction *MenuDettato = nullptr;
+    // Where the number would be, during a dictation: pressed, it says the
+    // number again.
+    Altoparlante *SegnoDettato;
     std::unique_ptr<Avanzamento> avanzamento;
     bool NumeroInCifre = false;
+    bool Dettato = false;
     qint16 NumeroDaFormare = 0;
 };
 

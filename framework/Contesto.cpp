@@ -3,6 +3,8 @@
 
 #include "Piattaforma.h"
 
+Contesto::Contesto(Piattaforma &p) : piattaforma(p), voce(p) {}
+
 double Contesto::Casuale()
 {
     return piattaforma.casuale();

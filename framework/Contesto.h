@@ -4,6 +4,7 @@
 #include <QObject>
 
 #include "Attivazioni.h"
+#include "Dizione.h"
 
 #include <cmath>
 
@@ -48,12 +49,14 @@ public:
         T v;
     };
 
-    explicit Contesto(Piattaforma &p) : piattaforma(p) {}
+    explicit Contesto(Piattaforma &p);
     Contesto(const Contesto &) = delete;
     Contesto &operator=(const Contesto &) = delete;
 
     Piattaforma &piattaforma;
     Attivazioni attivazioni;
+    // What the windows say aloud, and the "Voce" switch of the run.
+    Dizione voce;
 
     // Shared values of the run (all 16-bit, as the exercises count them).
     Valore<qint16> ContaEsatti{*this, Condiviso::ContaEsatti};

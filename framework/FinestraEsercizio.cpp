@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FinestraEsercizio.h"
 
+#include "Altoparlante.h"
 #include "Contesto.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 
 FinestraEsercizio::FinestraEsercizio(Contesto &c, const QString &nome, int larghezzaTwips, int altezzaTwips,
                                      bool azzeraAllUscita)
@@ -50,4 +53,38 @@ QAction *FinestraEsercizio::voceEsci()
     QAction *a = voceMenu(QStringLiteral("mnuEsci"), QStringLiteral("Esci"));
     connect(a, &QAction::triggered, this, [this] { emit chiedeMenu(azzeraUscendo); });
     return a;
+}
+
+QMenu *FinestraEsercizio::menuVoceEsercizio()
+{
+    QMenu *menu = menuVoce();
+    connect(&ctx.voce, &Dizione::accesaCambiata, this, &FinestraEsercizio::aggiornaRipeti);
+    QAction *ripeti = menu->addAction(QStringLiteral("Ripeti"));
+    ripeti->setObjectName(QStringLiteral("mnuRipeti"));
+    ripeti->setShortcut(QKeySequence(Qt::Key_F5));
+    connect(ripeti, &QAction::triggered, this, [this] { ctx.voce.ripeti(this); });
+
+    altoparlante = new Altoparlante(menuBar());
+    altoparlante->setObjectName(QStringLiteral("BottoneRipeti"));
+    connect(altoparlante, &Altoparlante::clicked, this, [this] { ctx.voce.ripeti(this); });
+    menuBar()->setCornerWidget(altoparlante, Qt::TopRightCorner);
+    aggiornaRipeti();
+    return menu;
+}
+
+void FinestraEsercizio::ripetiSempre(bool si)
+{
+    ripetiAnchePerDettato = si;
+    aggiornaRipeti();
+}
+
+void FinestraEsercizio::aggiornaRipeti()
+{
+    if (!altoparlante)
+        return;
+    // The speaker takes room from the bar's items: set again, the corner
+    // lays the items out anew before they are fitted.
+    altoparlante->setVisible(ctx.voce.accesa() || ripetiAnchePerDettato);
+    menuBar()->setCornerWidget(altoparlante, Qt::TopRightCorner);
+    riadattaBarra();
 }

@@ -13,6 +13,9 @@ enum class Quando { AlCaricamento, AllAttivazione };
 // What every exercise window shares: the feedback controls, "Azzera
 // conteggio", "Informazioni" and "Esci" (back to the menu, also from the
 // title bar's close button).
+class Altoparlante;
+class QMenu;
+
 class FinestraEsercizio : public FinestraProgramma
 {
     Q_OBJECT
@@ -33,8 +36,18 @@ protected:
     // "Stampa scheda": shows the worksheet of that name beside the window.
     QAction *voceStampaScheda(const QString &scheda);
     QAction *voceEsci();
+    // "Voce" with "Ripeti" (F5), which says the window's number or prompt
+    // again; the speaker in the menu bar's corner does the same while
+    // speech is on.
+    QMenu *menuVoceEsercizio();
+    // The speaker also shown with speech off (a dictation).
+    void ripetiSempre(bool si);
 
 private:
+    void aggiornaRipeti();
+
+    Altoparlante *altoparlante = nullptr;
+    bool ripetiAnchePerDettato = false;
     std::unique_ptr<Riscontro> feedback;
     bool azzeraUscendo;
 };

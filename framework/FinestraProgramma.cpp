@@ -194,9 +194,14 @@ void FinestraProgramma::adattaBarra()
     barra->setFont(f);
     QAction *ultima = barra->actions().constLast();
     // An item moved behind "»" has no place on the bar at all.
+    // The corner (the speaker of "Voce") is no room for items.
     const auto stretta = [&] {
         const QRect posto = barra->actionGeometry(ultima);
-        return posto.isNull() || posto.right() >= barra->width() - 2;
+        const QWidget *angolo = barra->cornerWidget(Qt::TopRightCorner);
+        const int fine = angolo && angolo->isVisibleTo(barra) ? barra->width() - angolo->sizeHint().width()
+                                                               : barra->width();
+        const auto *altre = barra->findChild<QWidget *>(QStringLiteral("qt_menubar_ext_button"));
+        return posto.isNull() || posto.right() >= fine - 2 || (altre && altre->isVisibleTo(barra));
     };
     // First the captions' trailing blanks go (on the screen only: the
     // texts stay as they are), then the type gets smaller.
@@ -215,6 +220,12 @@ void FinestraProgramma::adattaBarra()
     }
     larghezzaBarra = barra->width();
     adattandoBarra = false;
+}
+
+void FinestraProgramma::riadattaBarra()
+{
+    larghezzaBarra = -1;
+    adattaBarra();
 }
 
 void FinestraProgramma::chiudi()
@@ -250,6 +261,23 @@ QAction *FinestraProgramma::voceMenu(const QString &nome, const QString &testo)
     menuBar()->installEventFilter(this);
     larghezzaBarra = -1;
     return voce;
+}
+
+QMenu *FinestraProgramma::menuVoce()
+{
+    QMenu *menu = menuBar()->addMenu(QStringLiteral("Voce  "));
+    menu->setObjectName(QStringLiteral("MenuVoce"));
+    menu->menuAction()->setObjectName(QStringLiteral("MenuVoce"));
+    QAction *voce = menu->addAction(QStringLiteral("Voce"));
+    voce->setObjectName(QStringLiteral("mnuVoce"));
+    voce->setCheckable(true);
+    voce->setChecked(ctx.voce.accesa());
+    // Qt has toggled the mark already: it tells what the teacher chose.
+    connect(voce, &QAction::triggered, this, [this](bool si) { ctx.voce.accendi(si); });
+    connect(&ctx.voce, &Dizione::accesaCambiata, voce, &QAction::setChecked);
+    menuBar()->installEventFilter(this);
+    larghezzaBarra = -1;
+    return menu;
 }
 
 void FinestraProgramma::closeEvent(QCloseEvent *evento)

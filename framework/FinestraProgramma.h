@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 class Contesto;
+class QMenu;
 class QShortcut;
 class Tastiera;
 
@@ -58,6 +59,10 @@ protected:
 
     // A top-level menu-bar item without submenu.
     QAction *voceMenu(const QString &nome, const QString &testo);
+    // Fits the menu bar again after something took room in it.
+    void riadattaBarra();
+    // "Voce": the speech switch of the run, with its check mark.
+    QMenu *menuVoce();
     // Tab goes down each column of controls, left column first.
     void tabPerColonne();
 

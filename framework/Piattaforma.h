@@ -49,6 +49,21 @@ public:
     virtual void beep() = 0;
 };
 
+// Speech in Italian.
+class Voce
+{
+public:
+    virtual ~Voce() = default;
+    // Gets the synthesiser ready in the background; later calls do nothing.
+    virtual void preparaVoce() = 0;
+    // Says testo, cutting whatever was being said, and returns at once.
+    // Without a synthesiser or an Italian voice nothing is said.
+    virtual void di(const QString &testo) = 0;
+    // True once it is known that nothing can be said (no synthesiser, no
+    // Italian voice): a dictation then shows its number.
+    virtual bool voceMancante() const = 0;
+};
+
 // Message boxes and the file dialog.
 class Dialoghi
 {
@@ -108,6 +123,6 @@ public:
 };
 
 // All the services together: what the context hands the windows.
-class Piattaforma : public Caso, public Tempo, public Suoni, public Dialoghi, public Stampe, public Sistema
+class Piattaforma : public Caso, public Tempo, public Suoni, public Voce, public Dialoghi, public Stampe, public Sistema
 {
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PiattaformaQt.h"
 
+#include "framework/voce/ModuloVoce.h"
+
 #include "FinestraProgramma.h"
 #include "Geometria.h"
 #include "Testi.h"
@@ -41,17 +43,38 @@
 #define ORBETTO_CARTELLA_MODULI "/usr/local/lib/orbetto"
 #endif
 
-PiattaformaQt::PiattaformaQt(const QString &c, const QString &m) : cartella(c)
+namespace {
+
+// A plugin given by path, else beside the program, else in the installed
+// library folder.
+QString percorsoModulo(const QString &dato, const QString &nome)
+{
+    if (!dato.isEmpty())
+        return dato;
+    const QString accanto = QCoreApplication::applicationDirPath() + QLatin1Char('/') + nome;
+    return QFileInfo(accanto).isFile() ? accanto : QStringLiteral(ORBETTO_CARTELLA_MODULI "/") + nome;
+}
+
+// Opens the speech plugin on the speech thread; unloading it (and so
+// closing the synthesiser) goes with the last reference.
+CodaVoce::Apertura aperturaVoce(const QString &percorso)
+{
+    return [percorso]() -> std::shared_ptr<LettoreVoce> {
+        auto caricatore = std::make_shared<QPluginLoader>(percorso);
+        auto *lettore = qobject_cast<LettoreVoce *>(caricatore->instance());
+        if (!lettore)
+            return nullptr;
+        return {lettore, [caricatore](LettoreVoce *) { caricatore->unload(); }};
+    };
+}
+
+} // namespace
+
+PiattaformaQt::PiattaformaQt(const QString &c, const QString &m, const QString &v)
+    : cartella(c), voce(aperturaVoce(percorsoModulo(v, nomeModuloVoce)))
 {
     riseminaDallOrologio();
-    if (!m.isEmpty()) {
-        modulo.setFileName(m);
-    } else {
-        const QString accanto = QCoreApplication::applicationDirPath() + QLatin1Char('/') + nomeModuloSuoni;
-        modulo.setFileName(QFileInfo(accanto).isFile()
-                               ? accanto
-                               : QStringLiteral(ORBETTO_CARTELLA_MODULI "/") + nomeModuloSuoni);
-    }
+    modulo.setFileName(percorsoModulo(m, nomeModuloSuoni));
 }
 
 PiattaformaQt::~PiattaformaQt()
@@ -107,6 +130,19 @@ void PiattaformaQt::suonaWav(const QString &percorso)
 {
     if (apriModulo())
         lettore->suona(percorso);
+}
+
+void PiattaformaQt::preparaVoce()
+{
+    voce.avvia();
+}
+
+void PiattaformaQt::di(const QString &testo)
+{
+    // Silence asked of a synthesiser never started: nothing to start.
+    if (testo.isEmpty() && voce.stato() == CodaVoce::Stato::Spenta)
+        return;
+    voce.di(testo);
 }
 
 void PiattaformaQt::beep()

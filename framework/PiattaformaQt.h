@@ -4,6 +4,7 @@
 #include "Piattaforma.h"
 
 #include "CodaStampa.h"
+#include "CodaVoce.h"
 #include "framework/suoni/ModuloSuoni.h"
 
 #include <QPicture>
@@ -50,13 +51,18 @@ public:
     // cartella: the folder that holds "suoni"; empty, the program's own
     // (then the installed data folder). modulo: the sound module's path;
     // empty, beside the program (then the installed library folder).
-    explicit PiattaformaQt(const QString &cartella = {}, const QString &modulo = {});
+    // moduloVoce: the speech module's path, found the same way when empty.
+    explicit PiattaformaQt(const QString &cartella = {}, const QString &modulo = {},
+                           const QString &moduloVoce = {});
     ~PiattaformaQt() override;
 
     double casuale() override;
     void riseminaDallOrologio() override;
     void suonaWav(const QString &percorso) override;
     void beep() override;
+    void preparaVoce() override;
+    void di(const QString &testo) override;
+    bool voceMancante() const override { return voce.stato() == CodaVoce::Stato::Assente; }
     void dopo(double secondi, QObject *proprietario, std::function<void()> passo) override;
     bool chiediSiNo(QWidget *genitore, const QString &titolo, const QString &testo) override;
     void informa(QWidget *genitore, const QString &titolo, const QString &testo) override;
@@ -85,6 +91,8 @@ public:
     void pazienzaStampa(std::chrono::milliseconds attesa) { coda.pazienza(attesa); }
     // Whether the sound module is loaded and playing.
     bool suoniAttivi() const { return lettore != nullptr; }
+    // Where the speech is: not started, opening, speaking, or absent.
+    CodaVoce::Stato statoVoce() const { return voce.stato(); }
 
 private:
     // Without the module the program is silent, as without sound files.
@@ -96,6 +104,7 @@ private:
     LettoreSuoni *lettore = nullptr; // owned by the plugin loader
     bool moduloProvato = false;
     CodaStampa coda;
+    CodaVoce voce;
     // The folder of the last save, for the run only.
     QString ultimaCartella;
 };

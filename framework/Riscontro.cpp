@@ -92,6 +92,7 @@ void SegnalaEsatto(Contesto &ctx, Riscontro &r)
     r.ComandoIconaNo->hide();
     ctx.ContaEsatti = piuUno(ctx.ContaEsatti);
     SuonoEsatto(ctx);
+    ctx.voce.di(QStringLiteral("giusto"));
 }
 
 static void mostraErrato(Contesto &ctx, Riscontro &r)
@@ -99,6 +100,7 @@ static void mostraErrato(Contesto &ctx, Riscontro &r)
     r.ComandoIconaSi->hide();
     r.ComandoIconaNo->show();
     ctx.ContaErrati = piuUno(ctx.ContaErrati);
+    ctx.voce.di(QStringLiteral("riprova"));
 }
 
 void SegnalaErrato(Contesto &ctx, Riscontro &r)

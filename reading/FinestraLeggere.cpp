@@ -9,9 +9,11 @@
 #include "framework/Geometria.h"
 #include "framework/Piattaforma.h"
 #include "words/NumeriInLettere.h"
+#include "words/Pronuncia.h"
 #include "words/Risposte.h"
 
 #include <QAction>
+#include <cmath>
 #include <QLineEdit>
 
 namespace {
@@ -152,6 +154,7 @@ FinestraLeggere::FinestraLeggere(Contesto &c, const QString &nome, const Descriz
         connect(m, &QAction::triggered, cornice, &PannelloMassimo::mostra);
         voceStampaScheda(QString::fromLatin1(d.scheda));
     }
+    menuVoceEsercizio();
     voceInformazioni();
     voceEsci();
 }
@@ -197,6 +200,24 @@ void FinestraLeggere::NuovoNumero()
         casella->setFocus();
 }
 
+// The answer as the pupil wrote it, said aloud: a number of digits as its
+// words, words as they are.
+QString FinestraLeggere::daDire(const QString &testo) const
+{
+    if (d.giudizio == G::Lettere)
+        return TestoDaDire(RispostaInLettere(testo));
+    if (d.giudizio == G::Valore) {
+        const LetturaNumero v = ValoreDigitato(testo);
+        if (v.numero && v.valore >= 0 && v.valore <= 32767 && v.valore == std::floor(v.valore))
+            return NumeroDaDire(int(v.valore));
+        return TestoDaDire(testo);
+    }
+    // Judged on its digits alone: said as they are judged.
+    const QString cifre = SoloCifre(testo);
+    const int n = cifre.isEmpty() ? 0 : numeroDaCifre(cifre);
+    return n >= 0 ? NumeroDaDire(n) : TestoDaDire(cifre);
+}
+
 bool FinestraLeggere::esatta(const QString &testo) const
 {
     const int n = ctx.NumeroCorrente;
@@ -216,6 +237,7 @@ void FinestraLeggere::giudica()
     const QString testo = casella->text();
     if (testo.isEmpty() && d.giudizio != G::SoloCifre)
         return;
+    ctx.voce.annuncia(this, QStringLiteral("hai scritto ") + daDire(testo));
     if (esatta(testo)) {
         SegnalaEsatto(ctx, riscontro());
         if (avanzamento->dopoEsatto()) {

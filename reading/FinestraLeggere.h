@@ -68,6 +68,7 @@ public:
 private:
     void giudica();
     bool esatta(const QString &testo) const;
+    QString daDire(const QString &testo) const;
     void BottoneAvanti_Click();
     int sostituto(int codice) const;
 

@@ -13,9 +13,10 @@ cartella="${1:-$radice/build}"
 shift || true
 
 pacchetti=(
-  cmake g++ make
+  cmake g++ make pkg-config libspeechd-dev
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins
   fonts-comic-neue fonts-liberation
+  speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
   ${ORBETTO_PACCHETTI_EXTRA:-}
 )
 mancanti=()

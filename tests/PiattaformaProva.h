@@ -25,6 +25,10 @@ public:
 
     QStringList suoni;
     int beep_ = 0;
+    // Every utterance handed to the synthesiser ("" cuts the speech).
+    QStringList detti;
+    int vociPreparate = 0;
+    bool senzaVoce = false;
 
     // The fake clock. Each timed step advances it by its pause and runs at
     // once; with passiManuali the steps wait in a queue for eseguiPasso().
@@ -88,6 +92,9 @@ public:
     void riseminaDallOrologio() override { ++risemine; }
     void suonaWav(const QString &percorso) override { suoni.append(percorso); }
     void beep() override { ++beep_; }
+    void preparaVoce() override { ++vociPreparate; }
+    void di(const QString &testo) override { detti.append(testo); }
+    bool voceMancante() const override { return senzaVoce; }
     void dopo(double secondi, QObject *proprietario, std::function<void()> passo) override
     {
         // A test's click takes no time: without passiManuali the half second

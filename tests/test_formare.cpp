@@ -288,13 +288,13 @@ private slots:
     void menuComeLiConosconoGliAlunni()
     {
         const std::pair<const char *, QStringList> attesi[] = {
-            {"Command14", {"Azzera conteggio        ", "Informazioni          ", "Esci"}},
+            {"Command14", {"Azzera conteggio        ", "Voce  ", "Informazioni          ", "Esci"}},
             {"Command6", {"Azzera conteggio        ", "Numeri        ", "Numero massimo        ",
-                          "Stampa scheda        ", "Informazioni          ", "Esci"}},
+                          "Stampa scheda        ", "Voce  ", "Informazioni          ", "Esci"}},
             {"Command2", {"Azzera conteggio       ", "Numeri        ", "Numero massimo        ",
-                          "Stampa scheda        ", "Informazioni          ", "Esci"}},
+                          "Stampa scheda        ", "Voce  ", "Informazioni          ", "Esci"}},
             {"Command13", {"Azzera conteggio        ", "Scegli il numero massimo        ", "Numeri        ",
-                           "Stampa scheda        ", "Informazioni          ", "Esci"}},
+                           "Stampa scheda        ", "Voce  ", "Informazioni          ", "Esci"}},
         };
         for (const auto &[bottone, voci] : attesi) {
             Banco b;

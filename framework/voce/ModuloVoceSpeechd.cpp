@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Speech on Linux through speech-dispatcher and its Italian voice (espeak-ng
+// on Debian). Only the language is asked for: listing the voices takes
+// seconds, and the synthesiser picks its own Italian one.
+#include "ModuloVoce.h"
+
+#include <QObject>
+
+#include <libspeechd.h>
+
+class ModuloVoceSpeechd : public QObject, public LettoreVoce
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID LettoreVoce_iid)
+    Q_INTERFACES(LettoreVoce)
+
+public:
+    ~ModuloVoceSpeechd() override
+    {
+        if (connessione)
+            spd_close(connessione);
+    }
+
+    bool apri() override
+    {
+        char *errore = nullptr;
+        // Started on demand, as the desktop does when no daemon runs.
+        connessione = spd_open2("orbetto", "esercizi", nullptr, SPD_MODE_SINGLE, nullptr, 1, &errore);
+        free(errore);
+        if (!connessione)
+            return false;
+        if (spd_set_language(connessione, "it") != 0) {
+            spd_close(connessione);
+            connessione = nullptr;
+        }
+        return connessione != nullptr;
+    }
+
+    void di(const QString &testo) override
+    {
+        if (!connessione)
+            return;
+        spd_cancel(connessione);
+        if (!testo.isEmpty())
+            spd_say(connessione, SPD_TEXT, testo.toUtf8().constData());
+    }
+
+private:
+    SPDConnection *connessione = nullptr;
+};
+
+#include "ModuloVoceSpeechd.moc"
