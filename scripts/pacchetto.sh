@@ -26,6 +26,7 @@ for f in usr/bin/orbetto usr/share/orbetto/suoni/{si1,si2,si3,si4,no,si}.wav usr
   [ -f "$aperto/$f" ] || { echo "FAIL: /$f is missing"; esito=1; }
 done
 ls "$aperto"/usr/lib/*/orbetto/liborbetto_suoni.so >/dev/null 2>&1 || { echo "FAIL: the sound module is missing"; esito=1; }
+ls "$aperto"/usr/lib/*/orbetto/liborbetto_voce.so >/dev/null 2>&1 || { echo "FAIL: the speech module is missing"; esito=1; }
 [ "$esito" = 0 ] || exit 1
 
 sudo_=""; [ "$(id -u)" -eq 0 ] || sudo_="sudo"

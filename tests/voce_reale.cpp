@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Says one text through the program's own speech path (the speech plugin
+// on its thread) and waits for it to be spoken:
+//   voce_reale MODULE TEXT
+// Prints "pronta" when the synthesiser answered, "assente" when not.
+#include "framework/PiattaformaQt.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <QTimer>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc < 3)
+        return 2;
+    PiattaformaQt piattaforma({}, {}, QString::fromLocal8Bit(argv[1]));
+    piattaforma.di(QString::fromLocal8Bit(argv[2]));
+    QTextStream out(stdout);
+    int attese = 0;
+    QTimer controllo;
+    QObject::connect(&controllo, &QTimer::timeout, &app, [&] {
+        const CodaVoce::Stato s = piattaforma.statoVoce();
+        if (s == CodaVoce::Stato::Assente) {
+            out << "assente\n";
+            app.exit(1);
+        } else if (s == CodaVoce::Stato::Pronta && attese == 0) {
+            out << "pronta\n";
+            out.flush();
+            attese = 1;
+            // Time for the words to be spoken before the connection closes.
+            QTimer::singleShot(4000, &app, [&app] { app.exit(0); });
+        } else if (++attese > 300 && s != CodaVoce::Stato::Pronta) {
+            app.exit(1);
+        }
+    });
+    controllo.start(50);
+    return app.exec();
+}

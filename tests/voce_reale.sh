@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Real speech: a private speech-dispatcher with the espeak-ng Italian voice
+# writes what the program says into a WAV file (an ALSA "file" device), and
+# sox measures it. Usage: voce_reale.sh PROGRAM MODULE
+set -euo pipefail
+programma="$1"; modulo="$2"
+if ! command -v speech-dispatcher >/dev/null || ! command -v sox >/dev/null || [ ! -d /etc/speech-dispatcher ]; then
+  echo "speech-dispatcher or sox missing: skipped"
+  exit 77
+fi
+base="$(mktemp -d /tmp/orbetto-voce.XXXXXX)"
+trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -rf "$base"' EXIT
+cp -r /etc/speech-dispatcher "$base/conf"
+sed -i 's/^# AudioOutputMethod "pulse"/AudioOutputMethod "alsa"/; s/^# DefaultLanguage "en-US"/DefaultLanguage "it"/' \
+  "$base/conf/speechd.conf"
+printf 'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nDefaultModule espeak-ng\n' >> "$base/conf/speechd.conf"
+mkdir -p "$base/casa"
+export HOME="$base/casa" SPEECHD_ADDRESS="unix_socket:$base/sock"
+
+errori=0
+misura() { # text, shortest and longest length in seconds
+  local wav="$base/voce.wav"
+  rm -f "$wav"
+  echo "pcm.!default { type file; slave.pcm \"null\"; file \"$wav\"; format \"wav\" }" > "$HOME/.asoundrc"
+  speech-dispatcher -s -c unix_socket -S "$base/sock" -C "$base/conf" -t 30 -L "$base" -l 1 2>/dev/null &
+  pid=$!
+  for _ in $(seq 100); do [ -S "$base/sock" ] && break; sleep 0.1; done
+  if ! QT_QPA_PLATFORM=offscreen "$programma" "$modulo" "$1" >/dev/null; then
+    echo "FAIL: '$1': the synthesiser did not answer"; errori=1
+  fi
+  kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; rm -f "$base/sock"
+  # The ALSA file device leaves the header's length open: read to the end.
+  local secondi
+  secondi=$(sox --ignore-length "$wav" -n stat 2>&1 | awk '/^Length/ {print $3}')
+  echo "'$1': ${secondi:-0} s of speech"
+  awk -v s="${secondi:-0}" -v a="$2" -v b="$3" 'BEGIN { exit !(s >= a && s <= b) }' \
+    || { echo "FAIL: '$1' lasted ${secondi:-0} s, not $2 to $3"; errori=1; }
+}
+misura "ventitré" 0.5 2.0
+misura "duemila trecento quarantacinque" 1.5 3.5
+[ "$errori" = 0 ] || exit 1
+echo "2 passed, 0 failed"
