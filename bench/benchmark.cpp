@@ -266,6 +266,33 @@ int main(int argc, char *argv[])
     riga("exchange animation: wall time", pareti, "ms", 0, "about 3900");
     riga("exchange animation: CPU, % of wall time", 100.0 * cpu / pareti, "%", 0, "<= 5 %");
 
+    // "Voce" turned on in Form99a: how long until the synthesiser answers,
+    // and what a "Conferma" costs the window with speech on (it only hands
+    // the text over; the speech thread does the rest).
+    {
+        auto *f99a = navigatore.ApriEsercizio(QStringLiteral("Form99a"));
+        QApplication::processEvents();
+        QElapsedTimer pronta;
+        pronta.start();
+        ctx.voce.accendi(true);
+        while (piattaforma.statoVoce() == CodaVoce::Stato::Avvio && pronta.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        const bool parla = piattaforma.statoVoce() == CodaVoce::Stato::Pronta;
+        riga(parla ? "speech: Voce on to the synthesiser ready" : "speech: no synthesiser (silent)",
+             double(pronta.nsecsElapsed()) / 1e6, "ms", 0, "no press waits");
+        auto *conferma = f99a->findChild<QAbstractButton *>(QStringLiteral("BottoneConferma"));
+        std::vector<double> pressioni;
+        for (int i = 0; i < 30; ++i) {
+            QElapsedTimer t;
+            t.start();
+            conferma->click();
+            QApplication::processEvents();
+            pressioni.push_back(double(t.nsecsElapsed()) / 1e6);
+        }
+        riga("speech on: Conferma said aloud (median of 30)", mediana(pressioni), "ms", 0, "<= 16 ms");
+        ctx.voce.accendi(false);
+    }
+
     // "Salva PDF": the sheet as an A4 PDF file, as the teacher saves it.
     QTemporaryDir cartella;
     const auto mediaDi5 = [](const std::function<void()> &salva) {

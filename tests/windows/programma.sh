@@ -48,7 +48,7 @@ clic 307 381 1.5 # "Avvio"
 cattura menu
 controlla "Avvio opens the menu" '[ "$(diversi avvio menu 1024x768+0+0)" -gt 50000 ]'
 
-clic 107 233 1.5 # decine e unità: "inserisci le palline" (Form99a)
+clic 107 253 1.5 # decine e unità: "inserisci le palline" (Form99a), below the menu bar
 cattura form99a-vuoto
 for _ in 1 2 3; do clic 284 458 0.2; done # three units
 for _ in 1 2; do clic 172 458 0.2; done   # two tens
@@ -58,7 +58,7 @@ controlla "Form99a takes the beads pressed" '[ "$(diversi form99a-vuoto form99a 
 esci 577
 cattura menu-di-nuovo
 
-clic 323 33 1.5 # "addizioni  con il cambio" (Form99c)
+clic 323 53 1.5 # "addizioni  con il cambio" (Form99c)
 for _ in $(seq 12); do clic 352 447 0.15; done # twelve units
 sleep 0.5
 cattura form99c-dodici
@@ -75,7 +75,7 @@ controlla "the exchange is seen moving ($fotogrammi changing frames)" '[ "$fotog
 controlla "after the exchange the rods differ from the twelve units" '[ "$(diversi form99c-dodici form99c-cambio 1024x768+0+0)" -gt 1500 ]'
 esci 370
 
-clic 107 233 1.5 # Form99a again, then its worksheet
+clic 107 253 1.5 # Form99a again, then its worksheet
 clic 380 10 2    # "Stampa scheda"
 cattura scheda
 pdf="$temp/scheda di prova.pdf"
