@@ -40,8 +40,9 @@ clic() { xdotool mousemove --window "$(davanti)" "$1" "$2" click 1; sleep "${3:-
 cattura() { import -window root "$catture/$1.png"; }
 # Pixels that differ between two captures, in a region (WxH+X+Y of the screen).
 diversi() { compare -metric AE -crop "$3" "$catture/$1.png" "$catture/$2.png" null: 2>&1 | cut -d' ' -f1; }
-# Back to the menu: "Esci" in the menu bar, then "Sì".
-esci() { clic "$1" 10 1; xdotool key Return; sleep 1.5; }
+# Back to the menu: F10 to the menu bar, Left round to its last item "Esci",
+# Enter, then "Sì" (the bar's items move as the bar fits its width).
+esci() { xdotool mousemove --window "$(davanti)" 300 300; xdotool key F10; sleep 0.3; xdotool key Left Return; sleep 1; xdotool key Return; sleep 1.5; }
 
 cattura avvio
 clic 307 381 1.5 # "Avvio"
@@ -55,7 +56,7 @@ for _ in 1 2; do clic 172 458 0.2; done   # two tens
 sleep 0.5
 cattura form99a
 controlla "Form99a takes the beads pressed" '[ "$(diversi form99a-vuoto form99a 1024x768+0+0)" -gt 1500 ]'
-esci 577
+esci
 cattura menu-di-nuovo
 
 clic 323 53 1.5 # "addizioni  con il cambio" (Form99c)
@@ -73,7 +74,7 @@ for n in $(seq 2 10); do
 done
 controlla "the exchange is seen moving ($fotogrammi changing frames)" '[ "$fotogrammi" -ge 2 ]'
 controlla "after the exchange the rods differ from the twelve units" '[ "$(diversi form99c-dodici form99c-cambio 1024x768+0+0)" -gt 1500 ]'
-esci 370
+esci
 
 clic 107 253 1.5 # Form99a again, then its worksheet
 clic 380 10 2    # "Stampa scheda"
