@@ -168,7 +168,8 @@ int main(int argc, char *argv[])
     riga("start-up to first paint (median of 15 pairs)", mediana(tOrbetto), "ms", mediana(tMinimo), "<= 1.3x");
     riga("peak memory, start screen and sounds loaded", double(kbOrbetto) / 1024.0, "MB", double(kbMinimo) / 1024.0, "<= 40 MB");
 
-    PiattaformaQt piattaforma;
+    // The speech module of the build, as the program finds its own beside it.
+    PiattaformaQt piattaforma({}, {}, QStringLiteral(ORBETTO_MODULO_VOCE));
     Contesto ctx(piattaforma);
     Navigatore navigatore(ctx);
     ctx.AttendiBottone = true;
@@ -278,7 +279,7 @@ int main(int argc, char *argv[])
         while (piattaforma.statoVoce() == CodaVoce::Stato::Avvio && pronta.elapsed() < 10000)
             QApplication::processEvents(QEventLoop::AllEvents, 10);
         const bool parla = piattaforma.statoVoce() == CodaVoce::Stato::Pronta;
-        riga(parla ? "speech: Voce on to the synthesiser ready" : "speech: no synthesiser (silent)",
+        riga(parla ? "speech: Voce on to the synthesiser ready" : "speech: no synthesiser within 10 s (silent)",
              double(pronta.nsecsElapsed()) / 1e6, "ms", 0, "no press waits");
         auto *conferma = f99a->findChild<QAbstractButton *>(QStringLiteral("BottoneConferma"));
         std::vector<double> pressioni;
