@@ -191,6 +191,8 @@ void FinestraLeggere::NuovoNumero()
     casella->clear();
     const int n = d.estrazione == D::Estrazione::DaUnoANove ? ctx.estrai(9) + 1 : ctx.estrai(ctx.NumeroMassimo);
     ctx.NumeroCorrente = qint16(n);
+    // A new number: the last answer is no longer there to repeat.
+    ctx.voce.annuncia(this, QString());
     const int cifre[] = {n / 1000, n % 1000 / 100, n % 100 / 10, n % 10};
     for (Posto p : {Posto::k, Posto::h, Posto::da, Posto::u})
         if (vista->modello().ha(p))
