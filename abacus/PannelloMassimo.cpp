@@ -1,10 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PannelloMassimo.h"
 
+#include "framework/Contesto.h"
 #include "framework/Controlli.h"
 #include "framework/Geometria.h"
 
 #include <QButtonGroup>
+
+qint16 massimoDellaClasse(const Contesto &ctx, qint16 massimo, const OpzioniMassimo *opzioni)
+{
+    return massimoPerClasse(ctx.classe, massimo, opzioni ? opzioni->valori[0] : qint16(1));
+}
 
 const OpzioniMassimo massimiDecine{{"19", "29", "39", "49", "59", "69", "79", "89", "99"},
                                    {19, 29, 39, 49, 59, 69, 79, 89, 99}};

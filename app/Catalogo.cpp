@@ -5,6 +5,7 @@
 #include "arithmetic/Descrizioni.h"
 #include "arithmetic/Sottrazioni.h"
 #include "forming/FinestraFormare.h"
+#include "lesson/FinestraRiepilogo.h"
 #include "reading/FinestraLeggere.h"
 #include "worksheets/FinestraScheda.h"
 #include "worksheets/FormStampa.h"
@@ -81,6 +82,9 @@ const std::vector<VoceCatalogo> voci = {
     {.nome = "formSt9999b", .crea = da<FinestraScheda>(finestreSchede::leggiMigliaia)},
     {.nome = "formStampa",
      .crea = [](Contesto &ctx, const QString &nome) -> FinestraProgramma * { return new FormStampa(ctx, nome); }},
+    // The lesson summary, from the menu.
+    {.nome = "FormRiepilogo",
+     .crea = [](Contesto &ctx, const QString &nome) -> FinestraProgramma * { return new FinestraRiepilogo(ctx, nome); }},
 };
 
 } // namespace
@@ -90,10 +94,33 @@ std::span<const VoceCatalogo> catalogo()
     return voci;
 }
 
-FinestraProgramma *creaFinestra(const QString &nome, Contesto &ctx)
+const VoceCatalogo *voceCatalogo(const QString &nome)
 {
     for (const VoceCatalogo &v : voci)
         if (nome == QLatin1String(v.nome))
-            return v.crea(ctx, nome);
+            return &v;
     return nullptr;
+}
+
+FinestraProgramma *creaFinestra(const QString &nome, Contesto &ctx)
+{
+    const VoceCatalogo *v = voceCatalogo(nome);
+    return v ? v->crea(ctx, nome) : nullptr;
+}
+
+QString nomeSezione(Sezione sezione)
+{
+    switch (sezione) {
+    case S::Unita:
+        return QStringLiteral("unità");
+    case S::DecineUnita:
+        return QStringLiteral("decine e unità");
+    case S::CentinaiaDecineUnita:
+        return QStringLiteral("centinaia decine e unità");
+    case S::Migliaia:
+        return QStringLiteral("migliaia centinaia decine e unità");
+    case S::Schede:
+        break;
+    }
+    return {};
 }

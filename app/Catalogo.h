@@ -29,6 +29,10 @@ struct VoceCatalogo {
 
 // Every window, in the menu's order; the menu and the navigator read it.
 std::span<const VoceCatalogo> catalogo();
+// The row of that window; nullptr for a name the program does not have.
+const VoceCatalogo *voceCatalogo(const QString &nome);
+// The section's heading, as the menu writes it.
+QString nomeSezione(Sezione sezione);
 
 // Builds the window of that name; nullptr for a name the program does not have.
 FinestraProgramma *creaFinestra(const QString &nome, Contesto &ctx);

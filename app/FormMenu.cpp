@@ -8,34 +8,35 @@
 #include "framework/Controlli.h"
 #include "framework/Geometria.h"
 
+#include <QActionGroup>
 #include <QButtonGroup>
+#include <QMenu>
 
 namespace {
 
 // The headings of the menu's sections.
 struct Etichetta {
     const char *nome = "";
-    const char *testo = "";
+    Sezione sezione = Sezione::Unita;
     QRect posto = {}; // twips
 };
 
 const Etichetta sezioni[] = {
-    {.nome = "Label4", .testo = "unità", .posto = {240, 360, 2895, 405}},
-    {.nome = "Label1", .testo = "decine e unità", .posto = {240, 3000, 2895, 405}},
-    {.nome = "Label2", .testo = "centinaia decine e unità", .posto = {3360, 2340, 2895, 405}},
-    {.nome = "Label3", .testo = "migliaia centinaia decine e unità", .posto = {6510, 210, 2895, 615}},
+    {.nome = "Label4", .sezione = Sezione::Unita, .posto = {240, 360, 2895, 405}},
+    {.nome = "Label1", .sezione = Sezione::DecineUnita, .posto = {240, 3000, 2895, 405}},
+    {.nome = "Label2", .sezione = Sezione::CentinaiaDecineUnita, .posto = {3360, 2340, 2895, 405}},
+    {.nome = "Label3", .sezione = Sezione::Migliaia, .posto = {6510, 210, 2895, 615}},
 };
 
 } // namespace
 
 FormMenu::FormMenu(Contesto &c) : FinestraProgramma(c, QStringLiteral("FormMenu"), 10545, 7830, Ruolo::Principale)
 {
-    setWindowTitle(QStringLiteral("Orbetto"));
     tabPerColonne();
     const QFont fontBottoni = geo::carattere(QStringLiteral("Arial"), 9.75, true);
     const QFont fontSezioni = geo::carattere(QStringLiteral("MS Sans Serif"), 9.75, true);
     for (const Etichetta &s : sezioni)
-        controlli::etichetta(area(), QString::fromLatin1(s.nome), QString::fromUtf8(s.testo),
+        controlli::etichetta(area(), QString::fromLatin1(s.nome), nomeSezione(s.sezione),
                              s.posto, fontSezioni);
     for (const VoceCatalogo &v : catalogo()) {
         if (!v.bottone)
@@ -63,14 +64,75 @@ FormMenu::FormMenu(Contesto &c) : FinestraProgramma(c, QStringLiteral("FormMenu"
                                            geo::carattere(QStringLiteral("Arial"), 18, true));
     connect(esci, &QPushButton::clicked, this, &FormMenu::chiedeUscita);
     menuVoce();
+    menuLezione();
+    aggiornaTitolo();
+}
+
+void FormMenu::menuLezione()
+{
+    // "classe: ..." shows the year chosen for every window opened later.
+    QMenu *classi = menuBarra(QStringLiteral("MenuClasse"), QString());
+    auto *anni = new QActionGroup(classi);
+    for (const AnnoDiClasse &a : anniDiClasse()) {
+        QAction *voce = classi->addAction(QString::fromLatin1(a.nome));
+        QString nome = QString::fromLatin1(a.nome);
+        nome[0] = nome[0].toUpper();
+        voce->setObjectName(QStringLiteral("mnuClasse") + nome);
+        voce->setCheckable(true);
+        voce->setChecked(ctx.classe == a.classe);
+        anni->addAction(voce);
+        connect(voce, &QAction::triggered, this, [this, c = a.classe] {
+            ctx.classe = c;
+            aggiornaTitolo();
+        });
+    }
+    menuClasse = classi;
+
+    QMenu *lezione = menuBarra(QStringLiteral("MenuLezione"), QStringLiteral("Lezione  "));
+    QAction *tranquilla = lezione->addAction(QStringLiteral("modalità tranquilla"));
+    tranquilla->setObjectName(QStringLiteral("mnuTranquilla"));
+    tranquilla->setCheckable(true);
+    tranquilla->setChecked(ctx.tranquilla);
+    connect(tranquilla, &QAction::triggered, this, &FormMenu::sceltaTranquilla);
+    lezione->addSeparator();
+    QAction *riepilogo = lezione->addAction(QStringLiteral("Riepilogo della lezione"));
+    riepilogo->setObjectName(QStringLiteral("mnuRiepilogo"));
+    connect(riepilogo, &QAction::triggered, this, [this] { emit chiedeAffiancata(QStringLiteral("FormRiepilogo")); });
+}
+
+void FormMenu::aggiornaTitolo()
+{
+    menuClasse->setTitle(QStringLiteral("classe: ") + nomeClasse(ctx.classe) + QStringLiteral("  "));
+    QString titolo = QStringLiteral("Orbetto");
+    if (ctx.classe != Classe::Libera)
+        titolo += QStringLiteral(" - classe ") + nomeClasse(ctx.classe);
+    if (ctx.tranquilla)
+        titolo += QStringLiteral(" - modalità tranquilla");
+    setWindowTitle(titolo);
+    riadattaBarra();
+}
+
+void FormMenu::sceltaTranquilla(bool si)
+{
+    ctx.tranquilla = si;
+    mostraAvanzamento();
+    impostaSfondo(ColoreSfondoMenu(ctx));
+    aggiornaTitolo();
+}
+
+void FormMenu::mostraAvanzamento()
+{
+    // Calm mode always waits for "avanti": the other choice is not offered.
+    const int scelta = ctx.attendeAvanti() ? 1 : 0;
+    option1->button(scelta)->setChecked(true);
+    Option1_Click(scelta);
+    option1->button(0)->setEnabled(!ctx.tranquilla);
 }
 
 void FormMenu::carica()
 {
     const QColor colore = ColoreSfondoMenu(ctx);
-    const int scelta = ctx.AttendiBottone ? 1 : 0;
-    option1->button(scelta)->setChecked(true);
-    Option1_Click(scelta);
+    mostraAvanzamento();
     impostaSfondo(colore);
 }
 

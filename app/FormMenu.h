@@ -4,9 +4,12 @@
 #include "framework/FinestraProgramma.h"
 
 class QButtonGroup;
+class QMenu;
 
 // The exercise menu: eighteen exercise buttons in four sections, the choice
-// between automatic advance and advance on "avanti", and "Esci".
+// between automatic advance and advance on "avanti", and "Esci". Its menu
+// bar holds the lesson's choices: the class year, the calm mode and the
+// lesson summary.
 class FormMenu : public FinestraProgramma
 {
     Q_OBJECT
@@ -19,6 +22,12 @@ protected:
 
 private:
     void Option1_Click(int indice);
+    void menuLezione();
+    void aggiornaTitolo();
+    void sceltaTranquilla(bool si);
+    // The option pair shows the advance the exercises will use.
+    void mostraAvanzamento();
 
     QButtonGroup *option1;
+    QMenu *menuClasse = nullptr;
 };

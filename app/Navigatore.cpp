@@ -50,6 +50,12 @@ void Navigatore::mostraPrincipale(FinestraProgramma *nuova)
     primaAttivazione(nuova);
     if (vecchia && vecchia != nuova)
         vecchia->chiudi();
+    // The lesson counts the time and answers of each exercise window.
+    const VoceCatalogo *riga = voceCatalogo(nuova->objectName());
+    if (riga && riga->bottone)
+        ctx.lezione.entra(nuova->objectName(), nomeSezione(riga->sezione), QString::fromUtf8(riga->didascalia.testo));
+    else
+        ctx.lezione.esce();
 }
 
 FinestraProgramma *Navigatore::ApriEsercizio(const QString &nome)
@@ -74,7 +80,20 @@ void Navigatore::TornaAlMenu(FinestraProgramma *chiamante, bool azzeraContatori)
 
 bool Navigatore::ConfermaUscita(QWidget *genitore)
 {
-    if (ctx.piattaforma.schedeDaStampare() > 0) {
+    // Once the class did something, the summary is offered before it is lost.
+    if (!ctx.lezione.vuoto()) {
+        const int scelta = ctx.piattaforma.scegli(
+            genitore, testi::titoloBox,
+            QStringLiteral("Vuoi uscire dal programma?\n\nIl riepilogo della lezione non viene conservato: "
+                           "puoi vederlo e stamparlo prima di uscire."),
+            {QStringLiteral("Riepilogo della lezione"), QStringLiteral("Esci"), QStringLiteral("No")});
+        if (scelta == 0)
+            mostraAffiancata(QStringLiteral("FormRiepilogo"));
+        if (scelta != 1)
+            return false;
+        if (ctx.piattaforma.schedeDaStampare() > 0 && stampe.primaDiUscire(genitore) != AvvisiStampa::Uscita::Ora)
+            return false;
+    } else if (ctx.piattaforma.schedeDaStampare() > 0) {
         if (stampe.primaDiUscire(genitore) != AvvisiStampa::Uscita::Ora)
             return false;
     } else if (!ctx.piattaforma.chiediSiNo(genitore, testi::titoloBox, QStringLiteral("Vuoi uscire dal programma?"))) {
@@ -87,6 +106,7 @@ bool Navigatore::ConfermaUscita(QWidget *genitore)
 void Navigatore::esci()
 {
     fine = true;
+    ctx.lezione.esce();
     ctx.attivazioni.ferma();
     const auto tutte = aperte();
     for (FinestraProgramma *f : tutte)

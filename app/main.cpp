@@ -9,6 +9,30 @@
 
 #include <cstdio>
 
+namespace {
+
+std::optional<Classe> classeDallaRigaDiComando(const QStringList &argomenti)
+{
+    const QString opzione = QStringLiteral("--classe");
+    for (qsizetype i = 1; i < argomenti.size(); ++i) {
+        QString valore;
+        if (argomenti[i] == opzione && i + 1 < argomenti.size())
+            valore = argomenti[i + 1];
+        else if (argomenti[i].startsWith(opzione + QLatin1Char('=')))
+            valore = argomenti[i].mid(opzione.size() + 1);
+        else
+            continue;
+        if (const auto classe = classeDaNome(valore))
+            return classe;
+        std::fprintf(stderr, "orbetto: classe \"%s\" sconosciuta (prima, seconda, terza, quarta, libera): "
+                             "si usa \"libera\".\n", qPrintable(valore));
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     if (!schermoDisponibile()) {
@@ -23,8 +47,14 @@ int main(int argc, char *argv[])
     PiattaformaQt piattaforma;
     Contesto ctx(piattaforma);
     Navigatore navigatore(ctx);
+    const QStringList argomenti = QApplication::arguments();
     // "--lavagna": every window on the full screen, as F11 does.
-    ctx.schermoIntero = QApplication::arguments().contains(QStringLiteral("--lavagna"));
+    ctx.schermoIntero = argomenti.contains(QStringLiteral("--lavagna"));
+    // "--tranquilla", "--classe terza": the lesson's choices, for a launcher
+    // of each class. A year the program does not know leaves "libera".
+    ctx.tranquilla = argomenti.contains(QStringLiteral("--tranquilla"));
+    if (const auto classe = classeDallaRigaDiComando(argomenti))
+        ctx.classe = *classe;
     navigatore.Avvio();
     // Once the start screen is on the screen: the sounds (Qt Multimedia
     // costs the start-up nothing), and the mark a benchmark may ask for.

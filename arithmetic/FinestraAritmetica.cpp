@@ -63,7 +63,7 @@ FinestraAritmetica::~FinestraAritmetica() = default;
 
 void FinestraAritmetica::carica()
 {
-    avanzamento->allAttivazione(ctx.AttendiBottone);
+    avanzamento->allAttivazione(ctx.attendeAvanti());
     AzzeraConteggio(ctx, riscontro());
     vista->SvuotaOrbetto();
     if (const qint16 massimo = massimoAlCaricamento())

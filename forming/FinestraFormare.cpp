@@ -196,14 +196,14 @@ qint16 FinestraFormare::numeroDaFormare() const
 void FinestraFormare::carica()
 {
     if (d.nuovo == Quando::AlCaricamento)
-        avanzamento->allAttivazione(ctx.AttendiBottone);
+        avanzamento->allAttivazione(ctx.attendeAvanti());
     AzzeraConteggio(ctx, riscontro());
     vista->SvuotaOrbetto();
     NumeroInCifre = false;
     if (d.riseminaAlCaricamento)
         ctx.piattaforma.riseminaDallOrologio();
     if (d.massimo && d.scriveMassimo == Quando::AlCaricamento)
-        ctx.NumeroMassimo = d.massimo;
+        ctx.NumeroMassimo = massimoDellaClasse(ctx, d.massimo, d.massimi);
     if (d.nuovo == Quando::AlCaricamento)
         NuovoNumero();
 }
@@ -212,9 +212,9 @@ void FinestraFormare::attivata()
 {
     if (d.nuovo == Quando::AlCaricamento)
         return;
-    avanzamento->allAttivazione(ctx.AttendiBottone);
+    avanzamento->allAttivazione(ctx.attendeAvanti());
     if (d.massimo && d.scriveMassimo == Quando::AllAttivazione)
-        ctx.NumeroMassimo = d.massimo;
+        ctx.NumeroMassimo = massimoDellaClasse(ctx, d.massimo, d.massimi);
     NuovoNumero();
 }
 

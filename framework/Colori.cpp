@@ -68,6 +68,9 @@ QColor rigaTabellaColori(TabellaColori tabella, int k)
 
 QColor coloreDaTabella(Contesto &ctx, TabellaColori tabella)
 {
+    // Calm mode: the same pale paper at every exercise, and no draw.
+    if (ctx.tranquilla)
+        return sfondoTranquillo();
     return rigaTabellaColori(tabella, ctx.estrai(18) + 1);
 }
 
@@ -89,7 +92,31 @@ int indiceSfondoMenu(double casuale)
 
 QColor ColoreSfondoMenu(Contesto &ctx)
 {
+    if (ctx.tranquilla)
+        return sfondoTranquillo();
     return coloreTavolozza(indiceSfondoMenu(ctx.Casuale()));
+}
+
+QColor sfondoTranquillo()
+{
+    return QColor(247, 243, 228);
+}
+
+QList<QColor> sfondiPossibili(bool tranquilla)
+{
+    if (tranquilla)
+        return {sfondoTranquillo()};
+    QList<QColor> sfondi;
+    auto aggiungi = [&sfondi](const QColor &c) {
+        if (!sfondi.contains(c))
+            sfondi << c;
+    };
+    for (TabellaColori t : {TabellaColori::Condivisa, TabellaColori::Decine, TabellaColori::Unita})
+        for (int k = 1; k <= 18; ++k)
+            aggiungi(rigaTabellaColori(t, k));
+    for (int i = 0; i < 14; ++i)
+        aggiungi(coloreTavolozza(indiceSfondoMenu((i + 0.5) / 14)));
+    return sfondi;
 }
 
 double luminanzaRelativa(const QColor &c)

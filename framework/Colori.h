@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
 
 class Contesto;
 
@@ -24,6 +25,12 @@ QColor coloreTavolozza(int c);
 // c = floor(Casuale * 14) + 1, and 7 becomes 6.
 int indiceSfondoMenu(double casuale);
 QColor ColoreSfondoMenu(Contesto &ctx);
+
+// In calm mode every window has this pale background, and keeps it: the
+// draws above give it without drawing.
+QColor sfondoTranquillo();
+// Every background the rules above can give a window, in either mode.
+QList<QColor> sfondiPossibili(bool tranquilla);
 
 // Black or white, whichever has the larger contrast ratio on the background.
 QColor coloreTestoSu(const QColor &sfondo);

@@ -4,7 +4,9 @@
 #include <QObject>
 
 #include "Attivazioni.h"
+#include "Classe.h"
 #include "Dizione.h"
+#include "RegistroLezione.h"
 
 #include <cmath>
 
@@ -77,6 +79,16 @@ public:
     double scala = 1.0;
     bool massimizzate = false;
     bool schermoIntero = false;
+
+    // The teacher's lesson, for the whole run: the class year that bounds
+    // the numbers, the calm mode (one pale background, no sounds, the
+    // advance waits for "avanti"), and what was done, for the summary.
+    Classe classe = Classe::Libera;
+    bool tranquilla = false;
+    RegistroLezione lezione{*this};
+
+    // Whether a right answer waits for "avanti": always in calm mode.
+    bool attendeAvanti() const { return AttendiBottone || tranquilla; }
 
     double Casuale();
     // floor(Casuale * n): an integer from 0 to n - 1.

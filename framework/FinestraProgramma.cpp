@@ -265,9 +265,7 @@ QAction *FinestraProgramma::voceMenu(const QString &nome, const QString &testo)
 
 QMenu *FinestraProgramma::menuVoce()
 {
-    QMenu *menu = menuBar()->addMenu(QStringLiteral("Voce  "));
-    menu->setObjectName(QStringLiteral("MenuVoce"));
-    menu->menuAction()->setObjectName(QStringLiteral("MenuVoce"));
+    QMenu *menu = menuBarra(QStringLiteral("MenuVoce"), QStringLiteral("Voce  "));
     QAction *voce = menu->addAction(QStringLiteral("Voce"));
     voce->setObjectName(QStringLiteral("mnuVoce"));
     voce->setCheckable(true);
@@ -275,6 +273,14 @@ QMenu *FinestraProgramma::menuVoce()
     // Qt has toggled the mark already: it tells what the teacher chose.
     connect(voce, &QAction::triggered, this, [this](bool si) { ctx.voce.accendi(si); });
     connect(&ctx.voce, &Dizione::accesaCambiata, voce, &QAction::setChecked);
+    return menu;
+}
+
+QMenu *FinestraProgramma::menuBarra(const QString &nome, const QString &testo)
+{
+    QMenu *menu = menuBar()->addMenu(testo);
+    menu->setObjectName(nome);
+    menu->menuAction()->setObjectName(nome);
     menuBar()->installEventFilter(this);
     larghezzaBarra = -1;
     return menu;

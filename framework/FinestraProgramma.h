@@ -59,6 +59,8 @@ protected:
 
     // A top-level menu-bar item without submenu.
     QAction *voceMenu(const QString &nome, const QString &testo);
+    // A top-level menu, named as its title item.
+    QMenu *menuBarra(const QString &nome, const QString &testo);
     // Fits the menu bar again after something took room in it.
     void riadattaBarra();
     // "Voce": the speech switch of the run, with its check mark.

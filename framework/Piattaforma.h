@@ -37,6 +37,8 @@ public:
     // unless proprietario is destroyed first. Nothing waits meanwhile.
     virtual void dopo(double secondi, QObject *proprietario, std::function<void()> passo) = 0;
     virtual QDate oggi() = 0;
+    // Seconds on a steady clock, for the time spent in a window.
+    virtual double orologio() = 0;
 };
 
 // Sounds.

@@ -410,6 +410,13 @@ QDate PiattaformaQt::oggi()
     return QDate::currentDate();
 }
 
+double PiattaformaQt::orologio()
+{
+    if (!daAvvio.isValid())
+        daAvvio.start();
+    return double(daAvvio.elapsed()) / 1000.0;
+}
+
 void PiattaformaQt::stampaRighe(const QStringList &righe, const QString &carattere, int punti)
 {
     coda.accoda([righe, carattere, punti](QPagedPaintDevice &pagina) {

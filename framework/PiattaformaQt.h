@@ -7,6 +7,7 @@
 #include "CodaVoce.h"
 #include "framework/suoni/ModuloSuoni.h"
 
+#include <QElapsedTimer>
 #include <QPicture>
 #include <QSize>
 
@@ -78,6 +79,7 @@ public:
     QString fileDaSalvare(QWidget *genitore, const QString &nome) override;
     bool proponi(QWidget *genitore, const QString &titolo, const QString &testo) override;
     QDate oggi() override;
+    double orologio() override;
     QString cartellaProgramma() override;
     QString separatoreMigliaia() override;
     void terminaProgramma() override;
@@ -99,6 +101,7 @@ private:
     bool apriModulo();
 
     QRandomGenerator64 generatore;
+    QElapsedTimer daAvvio;
     QString cartella;
     QPluginLoader modulo;
     LettoreSuoni *lettore = nullptr; // owned by the plugin loader

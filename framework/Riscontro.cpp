@@ -40,9 +40,11 @@ int larghezzaContatore(const QWidget *area, const QFont &font, int x, int larghe
     return std::max(larghezza, std::min(serve, spazio));
 }
 
-QString suono(Contesto &ctx, const char *nome)
+// Calm mode plays nothing: the faces and counters say it all.
+void suona(Contesto &ctx, const char *nome)
 {
-    return ctx.piattaforma.cartellaProgramma() + QStringLiteral("/suoni/") + QLatin1String(nome);
+    if (!ctx.tranquilla)
+        ctx.piattaforma.suonaWav(ctx.piattaforma.cartellaProgramma() + QStringLiteral("/suoni/") + QLatin1String(nome));
 }
 
 } // namespace
@@ -112,7 +114,8 @@ void SegnalaErrato(Contesto &ctx, Riscontro &r)
 void SegnalaErratoConBeep(Contesto &ctx, Riscontro &r)
 {
     mostraErrato(ctx, r);
-    ctx.piattaforma.beep();
+    if (!ctx.tranquilla)
+        ctx.piattaforma.beep();
 }
 
 void AzzeraConteggio(Contesto &ctx, Riscontro &)
@@ -124,17 +127,18 @@ void AzzeraConteggio(Contesto &ctx, Riscontro &)
 void SuonoEsatto(Contesto &ctx)
 {
     static const char *const nomi[] = {"si1.wav", "si2.wav", "si3.wav", "si4.wav"};
-    ctx.piattaforma.suonaWav(suono(ctx, nomi[ctx.estrai(4)]));
+    if (!ctx.tranquilla)
+        suona(ctx, nomi[ctx.estrai(4)]);
 }
 
 void SuonoErrato(Contesto &ctx)
 {
-    ctx.piattaforma.suonaWav(suono(ctx, "no.wav"));
+    suona(ctx, "no.wav");
 }
 
 void suonaPasso(Contesto &ctx)
 {
-    ctx.piattaforma.suonaWav(suono(ctx, "si.wav"));
+    suona(ctx, "si.wav");
 }
 
 Avanzamento::Avanzamento(QPushButton *avanti, QWidget *c) : BottoneAvanti(avanti), conferma(c) {}

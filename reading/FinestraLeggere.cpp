@@ -168,19 +168,19 @@ void FinestraLeggere::carica()
     if (d.azzera == Quando::AlCaricamento)
         AzzeraConteggio(ctx, riscontro());
     if (d.massimo && d.scriveMassimo == Quando::AlCaricamento)
-        ctx.NumeroMassimo = d.massimo;
+        ctx.NumeroMassimo = massimoDellaClasse(ctx, d.massimo, d.massimi);
     vista->SvuotaOrbetto();
 }
 
 void FinestraLeggere::attivata()
 {
-    avanzamento->allAttivazione(ctx.AttendiBottone);
+    avanzamento->allAttivazione(ctx.attendeAvanti());
     if (d.azzera == Quando::AllAttivazione) {
         AzzeraConteggio(ctx, riscontro());
         vista->SvuotaOrbetto();
     }
     if (d.massimo && d.scriveMassimo == Quando::AllAttivazione)
-        ctx.NumeroMassimo = d.massimo;
+        ctx.NumeroMassimo = massimoDellaClasse(ctx, d.massimo, d.massimi);
     NuovoNumero();
 }
 

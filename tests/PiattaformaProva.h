@@ -167,6 +167,7 @@ public:
         return chiediSiNo(genitore, titolo, testo);
     }
     QDate oggi() override { return QDate(2026, 12, 8); }
+    double orologio() override { return adesso; }
     QString cartellaProgramma() override { return cartella; }
     QString separatoreMigliaia() override { return separatore; }
     void terminaProgramma() override { ++terminazioni; }

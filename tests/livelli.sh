@@ -12,7 +12,8 @@ declare -A sotto=(
   [reading]="abacus framework words"
   [arithmetic]="abacus framework words"
   [worksheets]="abacus framework words"
-  [app]="forming reading arithmetic worksheets abacus framework words"
+  [lesson]="worksheets abacus framework words"
+  [app]="lesson forming reading arithmetic worksheets abacus framework words"
 )
 errori=0
 for cartella in "${!sotto[@]}"; do

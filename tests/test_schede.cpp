@@ -230,8 +230,9 @@ private slots:
         QCOMPARE(b.principale()->objectName(), QStringLiteral("Form99b"));
         b.menu(QStringLiteral("mnuStampa"));
         QVERIFY(scheda(b, "formSt99b"));
-        // Leaving the program closes the sheet too.
-        b.piattaforma.risposte = {true, true};
+        // Leaving the program closes the sheet too ("Esci" past the summary).
+        b.piattaforma.risposte = {true};
+        b.piattaforma.scelte = {1};
         b.menu(QStringLiteral("mnuEsci"));
         b.clic(QStringLiteral("Command1"));
         QVERIFY(b.nav().aperte().isEmpty());

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FinestraRiepilogo.h"
+
+#include "TestoRiepilogo.h"
+#include "framework/Colori.h"
+#include "framework/Contesto.h"
+#include "framework/Controlli.h"
+#include "framework/Geometria.h"
+#include "framework/Piattaforma.h"
+#include "worksheets/FormStampa.h"
+#include "worksheets/SalvaPdf.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QTableWidget>
+
+namespace {
+
+constexpr int puntiSulFoglio = 11;
+
+QTableWidgetItem *cella(const QString &testo, bool numero, bool grassetto)
+{
+    auto *c = new QTableWidgetItem(testo);
+    c->setTextAlignment(Qt::AlignVCenter | (numero ? Qt::AlignRight : Qt::AlignLeft));
+    if (grassetto) {
+        QFont f = c->font();
+        f.setBold(true);
+        c->setFont(f);
+    }
+    return c;
+}
+
+} // namespace
+
+FinestraRiepilogo::FinestraRiepilogo(Contesto &c, const QString &nome)
+    : FinestraProgramma(c, nome, 9570, 7200, Ruolo::Affiancata)
+{
+    setWindowTitle(QStringLiteral("Riepilogo della lezione"));
+    impostaSfondo(sfondoTranquillo());
+    QWidget *a = area();
+    controlli::etichetta(a, QStringLiteral("EtichettaTitolo"), QStringLiteral("Riepilogo della lezione"),
+                         QRect(240, 120, 9090, 555), geo::carattere(QStringLiteral("Arial"), 18, true));
+    const QFont testo = geo::carattere(QStringLiteral("Arial"), 12, true);
+    classe = controlli::etichetta(a, QStringLiteral("EtichettaClasse"), QString(), QRect(240, 780, 3600, 375), testo);
+    data = controlli::etichetta(a, QStringLiteral("EtichettaData"), QString(), QRect(3960, 780, 5370, 375), testo,
+                                Qt::AlignRight | Qt::AlignTop);
+
+    tabella = new QTableWidget(0, 5, a);
+    tabella->setObjectName(QStringLiteral("TabellaRiepilogo"));
+    geo::colloca(tabella, QRect(240, 1320, 9090, 5640));
+    geo::impostaCarattere(tabella, geo::carattere(QStringLiteral("Arial"), 11));
+    tabella->setHorizontalHeaderLabels({QStringLiteral("Sezione"), QStringLiteral("Esercizio"), QStringLiteral("Tempo"),
+                                        QStringLiteral("Esatti"), QStringLiteral("Errati")});
+    tabella->verticalHeader()->hide();
+    tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabella->setSelectionMode(QAbstractItemView::NoSelection);
+    tabella->setFocusPolicy(Qt::NoFocus);
+    tabella->setWordWrap(false);
+    QHeaderView *testata = tabella->horizontalHeader();
+    testata->setSectionResizeMode(QHeaderView::ResizeToContents);
+    testata->setSectionResizeMode(1, QHeaderView::Stretch);
+    vuota = controlli::etichetta(a, QStringLiteral("EtichettaVuota"),
+                                 QStringLiteral("Nessun esercizio svolto finora: il riepilogo si riempie "
+                                                "man mano che la classe lavora."),
+                                 QRect(480, 3000, 8610, 900), geo::carattere(QStringLiteral("Arial"), 12),
+                                 Qt::AlignCenter);
+    vuota->setWordWrap(true);
+
+    QAction *stampa = voceMenu(QStringLiteral("mnuStampa"), QStringLiteral("Stampa        "));
+    connect(stampa, &QAction::triggered, this, [this] {
+        fogli::stampaOPdf(
+            ctx, this,
+            [this] { ctx.piattaforma.stampaRighe(righeSulFoglio(), FormStampa::caratterePerFoglio, puntiSulFoglio); },
+            [this] { salvaPdf(); });
+    });
+    connect(voceMenu(QStringLiteral("mnuSalvaPdf"), QStringLiteral("Salva PDF        ")), &QAction::triggered, this,
+            &FinestraRiepilogo::salvaPdf);
+    connect(voceMenu(QStringLiteral("mnuesci"), QStringLiteral("Esci")), &QAction::triggered, this,
+            &FinestraRiepilogo::chiudi);
+    connect(&ctx.lezione, &RegistroLezione::cambiato, this, &FinestraRiepilogo::aggiorna);
+}
+
+QStringList FinestraRiepilogo::righeSulFoglio() const
+{
+    return riepilogo::righeSulFoglio(ctx.lezione.righe(), ctx.classe, ctx.tranquilla, ctx.piattaforma.oggi());
+}
+
+void FinestraRiepilogo::salvaPdf()
+{
+    fogli::salvaPdf(ctx, this, QStringLiteral("riepilogo-lezione"), [this](const QString &file) {
+        return ctx.piattaforma.pdfRighe(righeSulFoglio(), FormStampa::caratterePerFoglio, puntiSulFoglio, file);
+    });
+}
+
+void FinestraRiepilogo::aggiorna()
+{
+    classe->setText(riepilogo::rigaClasse(ctx.classe));
+    data->setText(riepilogo::rigaData(ctx.piattaforma.oggi()));
+    const QList<RegistroLezione::Riga> righe = ctx.lezione.righe();
+    vuota->setVisible(righe.isEmpty());
+    tabella->setVisible(!righe.isEmpty());
+    tabella->setRowCount(0);
+    if (righe.isEmpty())
+        return;
+    auto aggiungi = [this](const RegistroLezione::Riga &r, bool totale) {
+        const int i = tabella->rowCount();
+        tabella->insertRow(i);
+        tabella->setItem(i, 0, cella(r.sezione, false, totale));
+        tabella->setItem(i, 1, cella(r.esercizio, false, totale));
+        tabella->setItem(i, 2, cella(riepilogo::durata(r.secondi), true, totale));
+        tabella->setItem(i, 3, cella(QString::number(r.esatti), true, totale));
+        tabella->setItem(i, 4, cella(QString::number(r.errati), true, totale));
+    };
+    for (const RegistroLezione::Riga &r : righe)
+        aggiungi(r, false);
+    aggiungi(riepilogo::totale(righe), true);
+}

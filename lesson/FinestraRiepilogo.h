@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framework/FinestraProgramma.h"
+
+class QLabel;
+class QTableWidget;
+
+// "Riepilogo della lezione": what each exercise window of the run saw, on
+// the screen, on paper or as a PDF file. It follows the lesson while open.
+class FinestraRiepilogo : public FinestraProgramma
+{
+    Q_OBJECT
+public:
+    FinestraRiepilogo(Contesto &ctx, const QString &nome);
+
+    void carica() override { aggiorna(); }
+    void attivata() override { aggiorna(); }
+    QStringList righeSulFoglio() const;
+
+protected:
+    void richiestaChiusura() override { chiudi(); }
+
+private:
+    void aggiorna();
+    void salvaPdf();
+
+    QLabel *classe;
+    QLabel *data;
+    QLabel *vuota;
+    QTableWidget *tabella;
+};
