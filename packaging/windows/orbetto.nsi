@@ -49,6 +49,11 @@ Section
   !include "${ELENCO}/file.nsh"
   WriteUninstaller "$INSTDIR\disinstalla.exe"
   CreateShortcut "$SMPROGRAMS\${NOME}.lnk" "$INSTDIR\orbetto.exe" "" "$INSTDIR\orbetto.ico" 0
+  ; A launcher for each class year: the numbers of that year at once.
+  CreateShortcut "$SMPROGRAMS\${NOME} - classe prima.lnk" "$INSTDIR\orbetto.exe" "--classe prima" "$INSTDIR\orbetto.ico" 0
+  CreateShortcut "$SMPROGRAMS\${NOME} - classe seconda.lnk" "$INSTDIR\orbetto.exe" "--classe seconda" "$INSTDIR\orbetto.ico" 0
+  CreateShortcut "$SMPROGRAMS\${NOME} - classe terza.lnk" "$INSTDIR\orbetto.exe" "--classe terza" "$INSTDIR\orbetto.ico" 0
+  CreateShortcut "$SMPROGRAMS\${NOME} - classe quarta.lnk" "$INSTDIR\orbetto.exe" "--classe quarta" "$INSTDIR\orbetto.ico" 0
   WriteRegStr HKLM "${CHIAVE}" "DisplayName" "${NOME}"
   WriteRegStr HKLM "${CHIAVE}" "DisplayVersion" "${VERSIONE}"
   WriteRegStr HKLM "${CHIAVE}" "DisplayIcon" "$INSTDIR\orbetto.ico"
@@ -64,6 +69,10 @@ SectionEnd
 Section "Uninstall"
   SetShellVarContext all
   Delete "$SMPROGRAMS\${NOME}.lnk"
+  Delete "$SMPROGRAMS\${NOME} - classe prima.lnk"
+  Delete "$SMPROGRAMS\${NOME} - classe seconda.lnk"
+  Delete "$SMPROGRAMS\${NOME} - classe terza.lnk"
+  Delete "$SMPROGRAMS\${NOME} - classe quarta.lnk"
   !include "${ELENCO}/rimuovi.nsh"
   Delete "$INSTDIR\disinstalla.exe"
   RMDir "$INSTDIR"

@@ -23,6 +23,7 @@ echo "installazione silenziosa: $(($(adesso) - t0)) ms"
 installato="$c/Program Files/Orbetto"
 controlla "the program is installed" '[ -f "$installato/orbetto.exe" ] && [ -f "$installato/platforms/qwindows.dll" ] && [ -f "$installato/suoni/si.wav" ]'
 controlla "the Start-menu entry" '[ -f "$collegamento" ]'
+controlla "a Start-menu entry for each class year" '[ -f "${collegamento%.lnk} - classe prima.lnk" ] && [ -f "${collegamento%.lnk} - classe quarta.lnk" ]'
 controlla "the uninstaller is listed" 'wine reg query "$chiave" /v DisplayName 2>/dev/null | grep -q "Orbetto - Uso dell.orbetto"'
 nuovi="$(comm -13 <(echo "$prima") <(disco) | grep -v -e '^./Program Files/Orbetto' -e '^./ProgramData/Microsoft/Windows/Start Menu/Programs/Orbetto - Uso')"
 controlla "nothing else was written${nuovi:+: $nuovi}" '[ -z "$nuovi" ]'
@@ -40,7 +41,7 @@ t0=$(adesso)
 wine "C:\\Program Files\\Orbetto\\disinstalla.exe" /S
 wineserver -w
 echo "disinstallazione silenziosa: $(($(adesso) - t0)) ms"
-controlla "the uninstaller removes every file" '[ ! -e "$installato" ] && [ ! -e "$collegamento" ]'
+controlla "the uninstaller removes every file" '[ ! -e "$installato" ] && [ ! -e "$collegamento" ] && [ ! -e "${collegamento%.lnk} - classe terza.lnk" ]'
 controlla "the registry entry is gone" '! wine reg query "$chiave" >/dev/null 2>&1'
 resti="$(diff <(echo "$prima") <(disco))"
 controlla "drive C: is as before${resti:+: $resti}" '[ -z "$resti" ]'
