@@ -87,9 +87,12 @@ QStringList FinestraRiepilogo::righeSulFoglio() const
 
 void FinestraRiepilogo::salvaPdf()
 {
-    fogli::salvaPdf(ctx, this, QStringLiteral("riepilogo-lezione"), [this](const QString &file) {
-        return ctx.piattaforma.pdfRighe(righeSulFoglio(), FormStampa::caratterePerFoglio, puntiSulFoglio, file);
-    });
+    fogli::salvaPdf(ctx, this, QStringLiteral("riepilogo-lezione"), [this](const QString &file) { return scriviPdf(file); });
+}
+
+QString FinestraRiepilogo::scriviPdf(const QString &file) const
+{
+    return ctx.piattaforma.pdfRighe(righeSulFoglio(), FormStampa::caratterePerFoglio, puntiSulFoglio, file);
 }
 
 void FinestraRiepilogo::aggiorna()

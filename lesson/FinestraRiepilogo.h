@@ -17,6 +17,8 @@ public:
     void carica() override { aggiorna(); }
     void attivata() override { aggiorna(); }
     QStringList righeSulFoglio() const;
+    // The sheet as an A4 PDF file: empty when written, else why not.
+    QString scriviPdf(const QString &file) const;
 
 protected:
     void richiestaChiusura() override { chiudi(); }

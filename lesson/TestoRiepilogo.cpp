@@ -63,7 +63,9 @@ QString rigaDi(const RegistroLezione::Riga &r)
 QStringList righeSulFoglio(const QList<RegistroLezione::Riga> &righe, Classe classe, bool tranquilla,
                            const QDate &giorno)
 {
-    QStringList foglio{QStringLiteral("Riepilogo della lezione"), QString(), rigaClasse(classe), rigaData(giorno)};
+    // The name is written by hand: the program knows no pupil.
+    QStringList foglio{QStringLiteral("Riepilogo della lezione"), QString(), rigaClasse(classe), rigaData(giorno),
+                       QStringLiteral("Nome: ______________________________")};
     if (tranquilla)
         foglio << QStringLiteral("Modalità tranquilla");
     foglio << QString();

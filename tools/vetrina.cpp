@@ -12,8 +12,11 @@
 // box:FILE (a picture of the next message box, then answered with Escape),
 // massimizza (the main window maximised, as by its title bar), attendi:MS (the
 // event loop runs MS milliseconds), schermo:FILE (a real capture of the whole
-// screen with imagemagick's import, once the screen has settled).
+// screen with imagemagick's import, once the screen has settled), si (the
+// next question answered Yes), invio:NAME (Enter pressed and released in a
+// box).
 #include "framework/Applicazione.h"
+#include "lesson/FinestraRiepilogo.h"
 #include "worksheets/FinestraScheda.h"
 #include "worksheets/FormStampa.h"
 #include "framework/Contesto.h"
@@ -25,6 +28,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QEventLoop>
 #include <QProcess>
@@ -101,6 +105,13 @@ int main(int argc, char *argv[])
             });
             continue;
         }
+        if (verbo == QLatin1String("si")) {
+            QTimer::singleShot(300, &app, [] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                    box->button(QMessageBox::Yes)->click();
+            });
+            continue;
+        }
         if (verbo == QLatin1String("box")) {
             const QString file = nome;
             QTimer::singleShot(300, &app, [file] {
@@ -119,6 +130,9 @@ int main(int argc, char *argv[])
             if (auto *composer = qobject_cast<FormStampa *>(finestra)) {
                 if (!piattaforma.pdfRighe(FormStampa::righeSulFoglio(composer->foglio().scheda), FormStampa::caratterePerFoglio,
                                           composer->dimensioneCarattere(), nome).isEmpty())
+                    return 1;
+            } else if (auto *riepilogo = qobject_cast<FinestraRiepilogo *>(finestra)) {
+                if (!riepilogo->scriviPdf(nome).isEmpty())
                     return 1;
             } else if (auto *scheda = qobject_cast<FinestraScheda *>(finestra)) {
                 QString motivo;
@@ -157,6 +171,8 @@ int main(int argc, char *argv[])
             premi(w, Qt::RightButton);
         else if (verbo == QLatin1String("menu"))
             a->trigger();
+        else if (verbo == QLatin1String("invio"))
+            QTest::keyClick(w, Qt::Key_Return);
         else if (verbo == QLatin1String("scrivi"))
             qobject_cast<QLineEdit *>(w)->setText(parti.mid(2).join(QLatin1Char(':')));
     }
