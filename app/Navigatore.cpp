@@ -86,7 +86,7 @@ bool Navigatore::ConfermaUscita(QWidget *genitore)
             genitore, testi::titoloBox,
             QStringLiteral("Vuoi uscire dal programma?\n\nIl riepilogo della lezione non viene conservato: "
                            "puoi vederlo e stamparlo prima di uscire."),
-            {QStringLiteral("Riepilogo della lezione"), QStringLiteral("Esci"), QStringLiteral("No")});
+            {QStringLiteral("Riepilogo della lezione"), QStringLiteral("Sì"), QStringLiteral("No")});
         if (scelta == 0)
             mostraAffiancata(QStringLiteral("FormRiepilogo"));
         if (scelta != 1)

@@ -264,7 +264,7 @@ private slots:
         esci(b, 5);
         b.piattaforma.scelte = {0};
         b.clic(QStringLiteral("Command1"));
-        QVERIFY(b.piattaforma.box.last().testo.contains(QStringLiteral("[Riepilogo della lezione|Esci|No]")));
+        QVERIFY(b.piattaforma.box.last().testo.contains(QStringLiteral("[Riepilogo della lezione|Sì|No]")));
         QVERIFY(b.nav().affiancata(QStringLiteral("FormRiepilogo")));
         QVERIFY(!b.nav().terminato());
         b.piattaforma.scelte = {1};

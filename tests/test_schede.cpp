@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(b.principale()->objectName(), QStringLiteral("Form99b"));
         b.menu(QStringLiteral("mnuStampa"));
         QVERIFY(scheda(b, "formSt99b"));
-        // Leaving the program closes the sheet too ("Esci" past the summary).
+        // Leaving the program closes the sheet too ("Sì", past the summary offered).
         b.piattaforma.risposte = {true};
         b.piattaforma.scelte = {1};
         b.menu(QStringLiteral("mnuEsci"));
