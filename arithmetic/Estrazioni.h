@@ -13,6 +13,10 @@ struct Operazione {
     qint16 somma = 0;
 };
 
+// The class year of the lesson lowers the largest sum below: 20 in prima
+// (19 in the windows with the exchange), 199 for the hundreds in prima and
+// seconda.
+
 // Tens range with exchange: somma 10 to 98, primo 5 to somma - 6.
 Operazione estraiConCambio99(Contesto &ctx);
 // Hundreds range: somma 1 to 999, primo 0 to somma - 1.

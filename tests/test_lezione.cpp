@@ -3,6 +3,7 @@
 // mode, and the summary of what the class did.
 #include "Banco.h"
 
+#include "arithmetic/Estrazioni.h"
 #include "forming/FinestraFormare.h"
 #include "framework/Colori.h"
 #include "lesson/FinestraRiepilogo.h"
@@ -120,6 +121,27 @@ private slots:
             QVERIFY2(fino20.contains(t), qPrintable(t));
             QVERIFY(i > 0 || t == QStringLiteral("VENTI ___ "));
         }
+    }
+
+    void operazioniEntroLaClasse()
+    {
+        Banco b;
+        b.ctx.classe = Classe::Prima;
+        int piuAlta = 0;
+        for (int i = 0; i < 3000; ++i) {
+            const Operazione con = estraiConCambio99(b.ctx);
+            QVERIFY(con.somma >= 10 && con.somma <= 19 && con.primo + con.secondo == con.somma);
+            const Operazione senza = estraiSenzaCambio(b.ctx);
+            QVERIFY(senza.somma <= 20 && senza.primo >= 1 && senza.secondo >= 1);
+            QVERIFY(senza.primo % 10 <= senza.somma % 10); // no carry in the units
+            piuAlta = std::max<int>(piuAlta, senza.somma);
+            QVERIFY(estraiConCambio999(b.ctx).somma <= 199);
+        }
+        QCOMPARE(piuAlta, 20);
+        b.ctx.classe = Classe::Terza;
+        b.piattaforma.valori = {0.999999, 0.5, 0.999999, 0.5};
+        QCOMPARE(int(estraiConCambio99(b.ctx).somma), 98);
+        QCOMPARE(int(estraiConCambio999(b.ctx).somma), 999);
     }
 
     void classeDallaRigaDiComandoEDalMenu()
