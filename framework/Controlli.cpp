@@ -21,7 +21,12 @@ void OpzioneACapo::paintEvent(QPaintEvent *)
     opzione.rect = QRect(2, (height() - lato) / 2, lato, lato);
     p.drawPrimitive(QStyle::PE_IndicatorRadioButton, opzione);
     const QRect testo = rect().adjusted(lato + spazio + 4, 0, 0, 0);
-    p.setPen(palette().color(QPalette::WindowText));
+    // An option that cannot be chosen now (calm mode's "prosegue
+    // automaticamente") reads as such: its caption half faded.
+    QColor inchiostro = palette().color(QPalette::WindowText);
+    if (!isEnabled())
+        inchiostro.setAlpha(110);
+    p.setPen(inchiostro);
     p.drawText(testo, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap, text());
     if (hasFocus()) {
         QStyleOptionFocusRect fuoco;
