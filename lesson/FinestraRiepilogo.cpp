@@ -11,6 +11,8 @@
 #include "worksheets/SalvaPdf.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -52,6 +54,7 @@ FinestraRiepilogo::FinestraRiepilogo(Contesto &c, const QString &nome)
     tabella->setHorizontalHeaderLabels({QStringLiteral("Sezione"), QStringLiteral("Esercizio"), QStringLiteral("Tempo"),
                                         QStringLiteral("Esatti"), QStringLiteral("Errati")});
     tabella->verticalHeader()->hide();
+    tabella->installEventFilter(this);
     tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabella->setSelectionMode(QAbstractItemView::NoSelection);
     tabella->setFocusPolicy(Qt::NoFocus);
@@ -78,6 +81,14 @@ FinestraRiepilogo::FinestraRiepilogo(Contesto &c, const QString &nome)
     connect(voceMenu(QStringLiteral("mnuesci"), QStringLiteral("Esci")), &QAction::triggered, this,
             &FinestraRiepilogo::chiudi);
     connect(&ctx.lezione, &RegistroLezione::cambiato, this, &FinestraRiepilogo::aggiorna);
+}
+
+bool FinestraRiepilogo::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    // Rows with room around their type, which grows with the window.
+    if (oggetto == tabella && evento->type() == QEvent::FontChange)
+        tabella->verticalHeader()->setDefaultSectionSize(qRound(QFontMetrics(tabella->font()).height() * 1.6));
+    return FinestraProgramma::eventFilter(oggetto, evento);
 }
 
 QStringList FinestraRiepilogo::righeSulFoglio() const

@@ -22,6 +22,7 @@ public:
 
 protected:
     void richiestaChiusura() override { chiudi(); }
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
     void aggiorna();
