@@ -127,6 +127,7 @@ void AzzeraConteggio(Contesto &ctx, Riscontro &)
 void SuonoEsatto(Contesto &ctx)
 {
     static const char *const nomi[] = {"si1.wav", "si2.wav", "si3.wav", "si4.wav"};
+    // Checked here too: in calm mode not even the choice of sound is drawn.
     if (!ctx.tranquilla)
         suona(ctx, nomi[ctx.estrai(4)]);
 }
