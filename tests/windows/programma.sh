@@ -20,6 +20,7 @@ trap 'kill "$wm" 2>/dev/null || true' EXIT
 sleep 1
 t0=$(adesso)
 (cd "$cartella" && exec wine orbetto.exe >"$temp/programma.log" 2>&1) &
+disown  # ended by wineserver -k at the end, on purpose
 finestra="$(timeout 60 xdotool search --sync --onlyvisible --name '^Orbetto$' 2>/dev/null | head -1)"
 echo "prima finestra sotto Wine: $(($(adesso) - t0)) ms"
 controlla "the start screen shows" '[ -n "$finestra" ]'
