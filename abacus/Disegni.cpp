@@ -160,18 +160,20 @@ void BottoneAsta::mouseDoubleClickEvent(QMouseEvent *evento)
 
 void BottoneAsta::keyPressEvent(QKeyEvent *evento)
 {
+    // A held key is one press: one bead.
+    const bool nuova = pressioni.nuova(*evento);
     switch (evento->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Plus:
-        if (!evento->isAutoRepeat())
+        if (nuova)
             emit premuto(Qt::LeftButton);
         break;
     case Qt::Key_Backspace:
     case Qt::Key_Delete:
     case Qt::Key_Minus:
-        if (!evento->isAutoRepeat())
+        if (nuova)
             emit premuto(Qt::RightButton);
         break;
     default:
@@ -183,6 +185,7 @@ void BottoneAsta::keyPressEvent(QKeyEvent *evento)
 
 void BottoneAsta::keyReleaseEvent(QKeyEvent *evento)
 {
+    pressioni.nuova(*evento);
     // Space would click on its release: the press has done the work.
     if (evento->key() == Qt::Key_Space)
         evento->accept();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "framework/PressioneUnica.h"
+
 #include <QColor>
 #include <QPushButton>
 #include <QWidget>
@@ -80,4 +82,5 @@ private:
     QVariantAnimation *anello;
     bool tenuto = false;
     unsigned giro = 0; // bumped by every touch: a stale timer does nothing
+    PressioneUnica pressioni;
 };

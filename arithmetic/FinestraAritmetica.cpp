@@ -84,6 +84,9 @@ void FinestraAritmetica::fuocoPrimaAsta()
             b->setFocus();
             return;
         }
+    // The subtractions' rods have "+" buttons of their own.
+    if (primoPiu && primoPiu->isEnabled())
+        primoPiu->setFocus();
 }
 
 void FinestraAritmetica::closeEvent(QCloseEvent *evento)
@@ -119,6 +122,8 @@ void FinestraAritmetica::bottonePiu(Posto p, const QString &nome, const QString 
     QPushButton *b = controlli::bottone(area(), nome, testo, QRect(posto.x(), posto.y(), posto.width(), posto.height()),
                                         geo::carattere(QStringLiteral("Arial"), 13, true));
     b->setAccessibleDescription(QStringLiteral("aggiunge una pallina: ") + nomeLungo(p));
+    if (!primoPiu)
+        primoPiu = b;
     connect(b, &QPushButton::clicked, this, seLibero([this, p] { premuta(p, Qt::LeftButton); }));
 }
 
@@ -173,6 +178,7 @@ void FinestraAritmetica::Ricomincia()
 {
     azzeraColonne();
     ricominciaOperazione();
+    fuocoPrimaAsta();
 }
 
 void FinestraAritmetica::azzeraColonne()
@@ -263,7 +269,7 @@ void FinestraAritmetica::spegniAvanti()
 void FinestraAritmetica::mostraOperazione(const QString &testo)
 {
     EtichettaNumero->setText(testo);
-    operazioneDetta = TestoDaDire(testo);
+    operazioneDetta = OperazioneDaDire(testo);
     ctx.voce.annuncia(this, operazioneDetta);
 }
 
@@ -271,7 +277,7 @@ void FinestraAritmetica::mostraPrompt(QLabel *etichetta, const QString &testo)
 {
     etichetta->setText(testo);
     const QString detto = TestoDaDire(testo);
-    ctx.voce.annuncia(this, detto, operazioneDetta + QStringLiteral(". ") + detto);
+    ctx.voce.annuncia(this, detto, UnisciFrasi({operazioneDetta, detto}));
 }
 
 namespace {

@@ -57,8 +57,9 @@ public:
     // A new operation: the shared reset (azzeraColonne), then the window's
     // own draw, operation and prompts (preparaOperazione).
     void NuovoNumero();
-    // NuovoNumero, then the focus on the first rod button: the pupil starts
-    // with the beads (Cambio there would count an error at the first Enter).
+    // NuovoNumero, then the focus on the first rod button (or "+" button):
+    // the pupil starts with the beads (Cambio there would count an error at
+    // the first Enter, Ricomincia would wipe the work).
     void nuovaOperazione();
     void fuocoPrimaAsta();
     // Disables the exchange button that has done its work.
@@ -160,6 +161,7 @@ private:
     FiltroInvio *filtro;
     SequenzaCambio *sequenza;
     std::vector<QPushButton *> bottoniCambio;
+    QPushButton *primoPiu = nullptr; // the leftmost "+" button, where a subtraction starts
     bool animazione = false;
     QString operazioneDetta;
 };

@@ -3,6 +3,7 @@
 
 #include "abacus/PannelloMassimo.h"
 #include "abacus/VistaOrbetto.h"
+#include "abacus/Disegni.h"
 #include "framework/Altoparlante.h"
 #include "framework/Contesto.h"
 #include "framework/Controlli.h"
@@ -126,7 +127,10 @@ FinestraFormare::FinestraFormare(Contesto &c, const QString &nome, const Descriz
                                        QRect(6600, 6000, 1905, 975), fontBottoni);
     BottoneAvanti->setEnabled(false);
     avanzamento = std::make_unique<Avanzamento>(BottoneAvanti, BottoneConferma);
-    connect(ricomincia, &QPushButton::clicked, this, [this] { vista->SvuotaOrbetto(); });
+    connect(ricomincia, &QPushButton::clicked, this, [this] {
+        vista->SvuotaOrbetto();
+        fuocoPrimaAsta();
+    });
     connect(BottoneConferma, &QPushButton::clicked, this, &FinestraFormare::BottoneConferma_Click);
     connect(BottoneAvanti, &QPushButton::clicked, this, &FinestraFormare::BottoneAvanti_Click);
 
@@ -224,6 +228,17 @@ void FinestraFormare::NuovoNumero()
     vista->SvuotaOrbetto();
     impostaNumero(qint16(d.estrazione == D::Estrazione::DaZeroANove ? ctx.estrai(10) : ctx.estrai(ctx.NumeroMassimo) + 1));
     mostraNumero();
+    fuocoPrimaAsta();
+}
+
+void FinestraFormare::fuocoPrimaAsta()
+{
+    // The pupil starts with the beads, never on "Ricomincia"; a window
+    // waiting for "avanti" keeps its focus there.
+    if (BottoneAvanti->isEnabled() && BottoneAvanti->hasFocus())
+        return;
+    if (QWidget *b = vista->bottone(vista->modello().aste().front()); b && b->isEnabled())
+        b->setFocus();
 }
 
 void FinestraFormare::mostraNumero()

@@ -73,6 +73,7 @@ private:
     void BottoneAvanti_Click();
     void sceltaNumeri(bool inCifre);
     void mostraNumero();
+    void fuocoPrimaAsta();
     void impostaNumero(qint16 n);
     void sceltaDettato(bool si);
 

@@ -2,6 +2,7 @@
 #include "Dizione.h"
 
 #include "Piattaforma.h"
+#include "words/Pronuncia.h"
 
 Dizione::Dizione(Voce &v) : voce(v) {}
 
@@ -49,5 +50,5 @@ void Dizione::parla()
     if (inAttesa.isEmpty())
         return;
     // A pause between the parts, as a full stop reads.
-    voce.di(std::exchange(inAttesa, {}).join(QStringLiteral(". ")));
+    voce.di(UnisciFrasi(std::exchange(inAttesa, {})));
 }

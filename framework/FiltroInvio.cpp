@@ -48,6 +48,7 @@ bool FiltroInvio::eventFilter(QObject *oggetto, QEvent *evento)
     if (fermo)
         return true;
     auto *tasto = static_cast<QKeyEvent *>(evento);
+    const bool pressioneNuova = invio(tasto) && pressioni.nuova(*tasto);
     if (tipo == QEvent::KeyPress && rilascioInSospeso) {
         if (invio(tasto) && tasto->timestamp() != 0 && tasto->timestamp() == tempoRilascio) {
             // The release was half of a repeat: Enter is still held.
@@ -66,7 +67,7 @@ bool FiltroInvio::eventFilter(QObject *oggetto, QEvent *evento)
     if (tipo == QEvent::KeyPress) {
         if (invio(tasto)) {
             premuto = true;
-            if (allaPressione)
+            if (allaPressione && pressioneNuova)
                 giudica();
             return true;
         }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PressioneUnica.h"
+
 #include <QObject>
 
 #include <functional>
@@ -9,10 +11,10 @@ class Tempo;
 class QLineEdit;
 
 // Enter in an answer box, and the typed characters on their way in.
-// AllaPressione: the answer is judged on every Enter keystroke (so it
-// repeats while Enter is held); otherwise on the real release of an Enter
-// pressed in this same box: key repeats are skipped, and the Enter that
-// closed a message box judges nothing.
+// AllaPressione: the answer is judged when Enter goes down, once per
+// physical press (a held Enter judges once); otherwise on the real release
+// of an Enter pressed in this same box: key repeats are skipped, and the
+// Enter that closed a message box judges nothing.
 //
 // A held key reaches X11 programs as release/press pairs sharing one
 // timestamp, and Qt does not always flag them as repeats. So a release is
@@ -53,4 +55,5 @@ private:
     quint64 giudicatoAl = 0;      // timestamp of the last release judged
     bool tenutoGiudicato = false; // Enter still held, its press judged
     unsigned giroRilascio = 0;
+    PressioneUnica pressioni;
 };

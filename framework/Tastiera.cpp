@@ -2,6 +2,7 @@
 #include "Tastiera.h"
 
 #include "Geometria.h"
+#include "PressioneUnica.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -46,8 +47,8 @@ bool invio(const QKeyEvent *e)
     return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
 }
 
-// Enter presses a focused button, once per keystroke. Buttons with keys of
-// their own (the rod buttons) are left alone.
+// Enter presses a focused button, once per physical press. Buttons with
+// keys of their own (the rod buttons) are left alone.
 class InvioPreme : public QObject
 {
 public:
@@ -56,16 +57,22 @@ public:
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override
     {
-        if (evento->type() != QEvent::KeyPress)
+        if (evento->type() != QEvent::KeyPress && evento->type() != QEvent::KeyRelease)
             return false;
         auto *tasto = static_cast<QKeyEvent *>(evento);
         auto *b = qobject_cast<QAbstractButton *>(oggetto);
-        if (!b || !invio(tasto) || tasto->modifiers() != Qt::NoModifier)
+        if (!b || !invio(tasto))
             return false;
-        if (!tasto->isAutoRepeat() && b->isEnabled())
+        const bool nuova = pressioni.nuova(*tasto);
+        if (evento->type() == QEvent::KeyRelease || tasto->modifiers() != Qt::NoModifier)
+            return false;
+        if (nuova && b->isEnabled())
             b->click();
         return true;
     }
+
+private:
+    PressioneUnica pressioni;
 };
 
 } // namespace

@@ -80,13 +80,13 @@ namespace finestreLeggere {
 const DescrizioneLeggere cifreUnita = {
     .aste = {Posto::u}, .istruzione = "Scrivi il numero in cifre", .nomeRisposta = "Text1",
     .punti = 48, .azzera = Quando::AllAttivazione, .estrazione = D::Estrazione::DaUnoANove, .tabella = T::Unita,
-    .fuocoNelNuovo = true, .azzeraAllUscita = true};
+    .azzeraAllUscita = true};
 const DescrizioneLeggere cifreDecine = {
     .aste = {Posto::da, Posto::u}, .istruzione = "scrivi il numero in cifre", .punti = 26,
     .massimo = 99, .tabella = T::Decine, .invio = allaPressione, .massimi = &massimiDecine, .scheda = "formSt99b"};
 const DescrizioneLeggere cifreCentinaia = {
     .aste = {Posto::h, Posto::da, Posto::u}, .istruzione = "scrivi il numero in cifre",
-    .punti = 24, .massimo = 999, .fuocoNelNuovo = true, .invio = allaPressione, .massimi = &massimiCentinaia,
+    .punti = 24, .massimo = 999, .invio = allaPressione, .massimi = &massimiCentinaia,
     .scheda = "formSt999b"};
 const DescrizioneLeggere cifreMigliaia = {.aste = {Posto::k, Posto::h, Posto::da, Posto::u}, .giudizio = G::SoloCifre,
     .nomeIstruzione = "Label4", .istruzione = "Scrivi il numero in cifre", .punti = 18, .massimo = 9999,
@@ -96,12 +96,12 @@ const DescrizioneLeggere cifreMigliaia = {.aste = {Posto::k, Posto::h, Posto::da
 const DescrizioneLeggere lettereUnita = {
     .aste = {Posto::u}, .giudizio = G::Lettere, .istruzione = "Scrivi il numero in lettere ",
     .nomeRisposta = "Text1", .punti = 26, .azzera = Quando::AllAttivazione,
-    .estrazione = D::Estrazione::DaUnoANove, .tabella = T::Unita, .fuocoNelNuovo = true, .azzeraAllUscita = true};
+    .estrazione = D::Estrazione::DaUnoANove, .tabella = T::Unita, .azzeraAllUscita = true};
 const DescrizioneLeggere lettereDecine = {.aste = {Posto::da, Posto::u}, .giudizio = G::Lettere,
     .istruzione = "scrivi il numero in lettere", .punti = 18, .massimo = 99, .riseminaAlCaricamento = true,
-    .tabella = T::Decine, .fuocoNelNuovo = true, .massimi = &massimiDecine, .scheda = "formSt99b"};
+    .tabella = T::Decine, .massimi = &massimiDecine, .scheda = "formSt99b"};
 const DescrizioneLeggere lettereCentinaia = {.aste = {Posto::h, Posto::da, Posto::u}, .giudizio = G::Lettere,
-    .istruzione = "scrivi il numero in lettere", .punti = 14, .massimo = 999, .fuocoNelNuovo = true,
+    .istruzione = "scrivi il numero in lettere", .punti = 14, .massimo = 999,
     .massimi = &massimiCentinaia, .scheda = "formSt999b"};
 const DescrizioneLeggere lettereMigliaia = {.aste = {Posto::k, Posto::h, Posto::da, Posto::u}, .giudizio = G::Lettere,
     .nomeIstruzione = "Label4", .istruzione = "Scrivi il numero in lettere", .nomeRisposta = "Text1", .punti = 11,
@@ -191,15 +191,20 @@ void FinestraLeggere::NuovoNumero()
     casella->clear();
     const int n = d.estrazione == D::Estrazione::DaUnoANove ? ctx.estrai(9) + 1 : ctx.estrai(ctx.NumeroMassimo);
     ctx.NumeroCorrente = qint16(n);
-    // A new number: the last answer is no longer there to repeat.
-    ctx.voce.annuncia(this, QString());
+    // The task, for a pupil who cannot read it yet; "Ripeti" says it again.
+    ctx.voce.annuncia(this, compito());
     const int cifre[] = {n / 1000, n % 1000 / 100, n % 100 / 10, n % 10};
     for (Posto p : {Posto::k, Posto::h, Posto::da, Posto::u})
         if (vista->modello().ha(p))
             vista->ImpostaPalline(p, cifre[int(p)]);
     // A disabled box (waiting for "avanti") never takes the focus.
-    if (d.fuocoNelNuovo && casella->isEnabled())
+    if (casella->isEnabled())
         casella->setFocus();
+}
+
+QString FinestraLeggere::compito() const
+{
+    return QStringLiteral("quante palline? ") + QString::fromUtf8(d.istruzione).simplified().toLower();
 }
 
 // The answer as the pupil wrote it, said aloud: a number of digits as its
@@ -239,7 +244,7 @@ void FinestraLeggere::giudica()
     const QString testo = casella->text();
     if (testo.isEmpty() && d.giudizio != G::SoloCifre)
         return;
-    ctx.voce.annuncia(this, QStringLiteral("hai scritto ") + daDire(testo));
+    ctx.voce.di(QStringLiteral("hai scritto ") + daDire(testo));
     if (esatta(testo)) {
         SegnalaEsatto(ctx, riscontro());
         if (avanzamento->dopoEsatto()) {

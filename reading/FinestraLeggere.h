@@ -39,7 +39,6 @@ struct DescrizioneLeggere {
     // 0 to NumeroMassimo - 1, or 1 to 9.
     enum class Estrazione { FinoAlMassimo, DaUnoANove } estrazione = Estrazione::FinoAlMassimo;
     std::optional<TabellaColori> tabella = std::nullopt; // none: ColoreCasuale
-    bool fuocoNelNuovo = false;           // NuovoNumero gives the box the focus
     // Enter judged on release, or on the keystroke (every repeat counts).
     FiltroInvio::Momento invio = FiltroInvio::Momento::AlRilascio;
     bool puntoInSpazio = false; // "." into a non-empty box becomes a blank
@@ -69,6 +68,8 @@ private:
     void giudica();
     bool esatta(const QString &testo) const;
     QString daDire(const QString &testo) const;
+    // What the pupil is asked, said aloud at each new number.
+    QString compito() const;
     void BottoneAvanti_Click();
     int sostituto(int codice) const;
 

@@ -6,7 +6,7 @@ set -euo pipefail
 radice="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Real printing is tested through a private CUPS server and pdftotext;
 # pasting from an empty clipboard on Xvfb; real speech measured with sox.
-export ORBETTO_PACCHETTI_EXTRA="cups cups-client cups-bsd cups-filters poppler-utils xvfb xauth sox"
+export ORBETTO_PACCHETTI_EXTRA="cups cups-client cups-bsd cups-filters poppler-utils xvfb xauth sox openbox xdotool"
 if [ "${ORBETTO_SANITIZE:-0}" = 1 ]; then
   cartella="$radice/build-asan"
   "$radice/scripts/prepara.sh" "$cartella" -DORBETTO_SANITIZE=ON

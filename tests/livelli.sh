@@ -6,8 +6,8 @@ set -euo pipefail
 cd "$1"
 declare -A sotto=(
   [words]=""
-  [framework]=""
-  [abacus]="framework"
+  [framework]="words"
+  [abacus]="framework words"
   [forming]="abacus framework words"
   [reading]="abacus framework words"
   [arithmetic]="abacus framework words"

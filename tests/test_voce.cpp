@@ -3,11 +3,18 @@
 // never holds a press.
 #include "Banco.h"
 
+#include "app/Catalogo.h"
+#include "words/NumeriInLettere.h"
+
 #include "forming/FinestraFormare.h"
 #include "framework/CodaVoce.h"
 #include "framework/PiattaformaQt.h"
 #include "framework/voce/ModuloVoce.h"
 
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
 #include <condition_variable>
 #include <mutex>
 
@@ -134,7 +141,7 @@ private slots:
         b.clic(QStringLiteral("Command20"));
         const QStringList inizio = detti(b);
         QCOMPARE(inizio.size(), 1);
-        QVERIFY2(inizio[0].startsWith(QStringLiteral("trentaquattro più ventisette")), qPrintable(inizio[0]));
+        QVERIFY2(inizio[0].startsWith(QStringLiteral("quanto fa trentaquattro più ventisette? ")), qPrintable(inizio[0]));
         QVERIFY2(inizio[0].contains(QStringLiteral("inserisci il numero trentaquattro")), qPrintable(inizio[0]));
         // The pupil puts 34, then 27: ten or more units ask for the exchange.
         for (const auto &[asta, volte] : {std::pair{"Bot_da", 3}, {"Bot_u", 4}, {"Bot_da", 2}, {"Bot_u", 7}})
@@ -145,7 +152,7 @@ private slots:
         b.clic(QStringLiteral("BottoneCambio"));
         QCOMPARE(detti(b).value(0).left(38), QStringLiteral("dieci unità diventano una decina. scri"));
         b.menu(QStringLiteral("mnuRipeti"));
-        QCOMPARE(detti(b), QStringList{QStringLiteral("trentaquattro più ventisette uguale. scrivi il risultato")});
+        QCOMPARE(detti(b), QStringList{QStringLiteral("quanto fa trentaquattro più ventisette? scrivi il risultato")});
     }
 
     void letturaDiceLaRisposta()
@@ -156,14 +163,78 @@ private slots:
         b.clic(QStringLiteral("Option1(1)"));
         b.piattaforma.valori = {0.0, valore(34, 99)};
         b.clic(QStringLiteral("Command35"));
-        QCOMPARE(detti(b), QStringList());
+        const QString compito = QStringLiteral("quante palline? scrivi il numero in cifre");
+        QCOMPARE(detti(b), QStringList{compito});
         auto *casella = b.trova<QLineEdit>(QStringLiteral("TestoNumero"));
         casella->setText(QStringLiteral("43"));
         QTest::keyClick(casella, Qt::Key_Return);
         QCOMPARE(detti(b), QStringList{QStringLiteral("hai scritto quarantatré. riprova")});
+        b.menu(QStringLiteral("mnuRipeti"));
+        QCOMPARE(detti(b), QStringList{compito});
         casella->setText(QStringLiteral("34"));
         QTest::keyClick(casella, Qt::Key_Return);
         QCOMPARE(detti(b), QStringList{QStringLiteral("hai scritto trentaquattro. giusto")});
+    }
+
+    // Whatever a window says is a whole sentence: none ends on a sign or
+    // an "uguale", no rod button is spelt out. Every exercise window is
+    // played with Voce on: its buttons pressed in a fixed shuffle (beads,
+    // exchanges, Ricomincia, avanti), answers typed, Ripeti asked.
+    void nessunaFraseSospesa()
+    {
+        static const QRegularExpression sospesa(QStringLiteral("(?:uguale|più|meno)[.?!]?$"));
+        static const QRegularExpression sillabato(QStringLiteral("\\b(?:più|meno) (?:k|h|da|u)\\b|[+=-]"));
+        QSet<QString> frasi;
+        int finestre = 0;
+        for (const VoceCatalogo &v : catalogo()) {
+            if (!v.bottone)
+                continue;
+            Banco b;
+            b.finoAlMenu();
+            b.menu(QStringLiteral("mnuVoce"));
+            b.clic(QString::fromLatin1(v.bottone));
+            QWidget *area = b.principale();
+            QList<QAbstractButton *> bottoni;
+            for (QAbstractButton *w : area->findChildren<QAbstractButton *>())
+                if (w->objectName() != QLatin1String("BottoneRipeti"))
+                    bottoni.append(w);
+            for (int giro = 0; giro < 120 && !bottoni.isEmpty(); ++giro) {
+                // First the beads alone, up to an exchange; then everything.
+                QAbstractButton *w = bottoni[(giro * 7) % bottoni.size()];
+                QList<QAbstractButton *> aste;
+                for (QAbstractButton *a : bottoni)
+                    if (a->objectName().startsWith(QLatin1String("Bot_")) && a->objectName() != QLatin1String("Bot_ricomincia"))
+                        aste.append(a);
+                if (giro < 40 && !aste.isEmpty())
+                    w = aste[giro % aste.size()];
+                if (w->isEnabled() && w->isVisibleTo(area))
+                    QTest::mouseClick(w, giro % 5 == 4 ? Qt::RightButton : Qt::LeftButton);
+                for (QLineEdit *e : area->findChildren<QLineEdit *>())
+                    if (giro % 9 == 0 && e->isEnabled() && e->isVisibleTo(area)) {
+                        const int n = b.ctx.NumeroCorrente;
+                        const bool lettere = e->accessibleName().contains(QLatin1String("lettere"));
+                        const QString giusta = lettere ? NumeroInLettere(n) : QString::number(n);
+                        e->setText(giro % 2 ? giusta : lettere ? QStringLiteral("TRE") : QStringLiteral("12"));
+                        QTest::keyClick(e, Qt::Key_Return);
+                    }
+                if (giro % 11 == 0)
+                    b.menu(QStringLiteral("mnuRipeti"));
+                for (const QString &detto : detti(b))
+                    frasi.insert(detto);
+            }
+            ++finestre;
+        }
+        QCOMPARE(finestre, 18);
+        QVERIFY2(frasi.size() > 40, qPrintable(QString::number(frasi.size())));
+        for (const char *attesa : {"quante palline? scrivi il numero in lettere", "quante palline? scrivi il numero in cifre",
+                                   "una decina diventa dieci unità", "meno delle decine", "giusto", "riprova"})
+            QVERIFY2(std::any_of(frasi.begin(), frasi.end(), [&](const QString &f) { return f.contains(QString::fromUtf8(attesa)); }),
+                     attesa);
+        for (const QString &f : std::as_const(frasi))
+            for (const QString &parte : f.split(QRegularExpression(QStringLiteral("(?<=[.?!]) ")))) {
+                QVERIFY2(!sospesa.match(parte).hasMatch(), qPrintable(f));
+                QVERIFY2(!sillabato.match(parte.section(QLatin1Char(' '), -1)).hasMatch(), qPrintable(f));
+            }
     }
 
     // The newest text cuts what waits; a press never waits for the

@@ -3,6 +3,7 @@
 
 #include "NumeriInLettere.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 QString NumeroDaDire(int numero)
@@ -37,8 +38,48 @@ QString TestoDaDire(const QString &testo)
         dopo = m.capturedEnd();
     }
     detto += testo.mid(dopo);
+    // The rod buttons' captions: what the button does, not its letters.
+    static const QRegularExpression bottone(QStringLiteral("([+-])\\s?(k|h|da|u)(?![\\w'])"));
+    static const QHash<QString, QString> posti = {{QStringLiteral("k"), QStringLiteral("delle migliaia")},
+                                                  {QStringLiteral("h"), QStringLiteral("delle centinaia")},
+                                                  {QStringLiteral("da"), QStringLiteral("delle decine")},
+                                                  {QStringLiteral("u"), QStringLiteral("delle unità")}};
+    QString parlato;
+    qsizetype da = 0;
+    for (auto it = bottone.globalMatch(detto); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        parlato += detto.mid(da, m.capturedStart() - da);
+        parlato += (m.captured(1) == QLatin1String("+") ? QStringLiteral(" più ") : QStringLiteral(" meno "))
+                   + posti.value(m.captured(2));
+        da = m.capturedEnd();
+    }
+    detto = parlato + detto.mid(da);
     detto.replace(QLatin1Char('+'), QStringLiteral(" più "));
     detto.replace(QLatin1Char('-'), QStringLiteral(" meno "));
     detto.replace(QLatin1Char('='), QStringLiteral(" uguale "));
     return detto.toLower().simplified();
+}
+
+QString OperazioneDaDire(const QString &operazione)
+{
+    QString domanda = operazione.trimmed();
+    if (domanda.endsWith(QLatin1Char('=')))
+        domanda.chop(1);
+    return QStringLiteral("quanto fa ") + TestoDaDire(domanda) + QLatin1Char('?');
+}
+
+QString UnisciFrasi(const QStringList &frasi)
+{
+    QString detto;
+    for (const QString &f : frasi) {
+        if (f.isEmpty())
+            continue;
+        if (!detto.isEmpty()) {
+            const QChar ultimo = detto.back();
+            detto += ultimo == QLatin1Char('?') || ultimo == QLatin1Char('!') || ultimo == QLatin1Char('.')
+                         ? QStringLiteral(" ") : QStringLiteral(". ");
+        }
+        detto += f;
+    }
+    return detto;
 }
