@@ -4,7 +4,10 @@
 #include "abacus/Disegni.h"
 #include "abacus/VistaOrbetto.h"
 #include "arithmetic/FinestraAritmetica.h"
+#include "app/Catalogo.h"
+#include "forming/FinestraFormare.h"
 #include "framework/Applicazione.h"
+#include "words/NumeriInLettere.h"
 
 #include <QAccessible>
 #include <QMenuBar>
@@ -138,6 +141,62 @@ private slots:
         tasto(Qt::Key_Return);
         QCOMPARE(b.ctx.ContaEsatti, qint16(1));
         QCOMPARE(fuoco()->objectName(), QStringLiteral("Bot_da"));
+    }
+
+    // Every exercise starts where the pupil's first move is: the first rod
+    // (or "+") button, the answer box of a reading window; never "Cambio"
+    // or "Ricomincia". At opening, after "Ricomincia" and after "avanti".
+    void primoFuoco_data()
+    {
+        QTest::addColumn<QString>("finestra");
+        QTest::addColumn<QString>("primo");
+        const QString rod[] = {QStringLiteral("Bot_k"), QStringLiteral("Bot_h"), QStringLiteral("Bot_da"),
+                               QStringLiteral("Bot_u")};
+        for (const VoceCatalogo &v : catalogo()) {
+            if (!v.bottone)
+                continue;
+            const QByteArray nome(v.nome);
+            const bool migliaia = nome.startsWith("F9999"), centinaia = nome.startsWith("Form999");
+            const bool unita = nome == "Form4" || nome == "Form5" || nome == "Form6";
+            QString primo = rod[migliaia ? 0 : centinaia ? 1 : unita ? 3 : 2];
+            // The reading windows' answer boxes keep their own names.
+            if (nome == "Form5" || nome == "Form6" || nome == "F9999c")
+                primo = QStringLiteral("Text1");
+            else if (nome == "F9999b" || nome.endsWith("b") || nome.endsWith("b1"))
+                primo = QStringLiteral("TestoNumero");
+            QTest::newRow(v.nome) << QString::fromLatin1(v.bottone) << primo;
+        }
+    }
+    void primoFuoco()
+    {
+        QFETCH(QString, finestra);
+        QFETCH(QString, primo);
+        Banco b;
+        FinestraProgramma *f = apriAttiva(b, qPrintable(finestra), {}, true);
+        QCOMPARE(fuoco()->objectName(), primo);
+        if (auto *r = b.trova<QAbstractButton>(QStringLiteral("Bot_ricomincia"))) {
+            QTest::mouseClick(r, Qt::LeftButton);
+            QCOMPARE(fuoco()->objectName(), primo);
+        }
+        // A right answer where it is one step: typed, or the beads of the number.
+        if (auto *casella = qobject_cast<QLineEdit *>(fuoco())) {
+            const bool lettere = casella->accessibleName().contains(QLatin1String("lettere"));
+            const int n = b.ctx.NumeroCorrente;
+            QTest::keyClicks(casella, lettere ? NumeroInLettere(n) : QString::number(n));
+            QTest::keyClick(casella, Qt::Key_Return);
+        } else if (auto *formare = qobject_cast<FinestraFormare *>(f)) {
+            const int n = formare->numeroDaFormare();
+            const int cifre[] = {n / 1000, n / 100 % 10, n / 10 % 10, n % 10};
+            for (Posto p : formare->orbetto().modello().aste())
+                for (int i = 0; i < cifre[int(p)]; ++i)
+                    QTest::mouseClick(formare->orbetto().bottone(p), Qt::LeftButton);
+            b.clic(QStringLiteral("BottoneConferma"));
+        } else {
+            return; // the operations: their start is the same step as at opening
+        }
+        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        b.clic(QStringLiteral("BottoneAvanti"));
+        QCOMPARE(fuoco()->objectName(), primo);
     }
 
     // The menu's Tab goes down each column, left column first.
