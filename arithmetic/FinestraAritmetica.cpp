@@ -239,7 +239,7 @@ void FinestraAritmetica::mostraRisultato()
 {
     Text1->clear();
     Text1->show();
-    if (Text1->isEnabled())
+    if (!confermaChiusa(Text1))
         Text1->setFocus();
 }
 
@@ -250,13 +250,13 @@ void FinestraAritmetica::nascondiRisultato()
 
 void FinestraAritmetica::risultatoDaCapo()
 {
-    Text1->setEnabled(true);
+    chiudiConferma(Text1, false);
     Text1->hide();
 }
 
 void FinestraAritmetica::risultatoVuotoDaCapo()
 {
-    Text1->setEnabled(true);
+    chiudiConferma(Text1, false);
     Text1->clear();
     Text1->hide();
 }

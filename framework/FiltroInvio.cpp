@@ -33,7 +33,7 @@ void FiltroInvio::chiudiRilascio()
     rilascioInSospeso = false;
     ++giroRilascio;
     giudicatoAl = tempoRilascio;
-    if (casella->isEnabled() && !fermo)
+    if (casella->isEnabled() && !casella->isReadOnly() && !fermo)
         giudica();
 }
 
@@ -42,8 +42,9 @@ bool FiltroInvio::eventFilter(QObject *oggetto, QEvent *evento)
     const QEvent::Type tipo = evento->type();
     if (oggetto != casella || inoltro || (tipo != QEvent::KeyPress && tipo != QEvent::KeyRelease))
         return false;
-    // A disabled box takes no keys (a filter sees them before the box does).
-    if (!casella->isEnabled())
+    // A disabled or read-only box judges nothing (a filter sees the keys
+    // before the box does).
+    if (!casella->isEnabled() || casella->isReadOnly())
         return false;
     if (fermo)
         return true;

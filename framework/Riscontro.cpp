@@ -10,6 +10,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <algorithm>
 #include <QPushButton>
@@ -142,6 +143,22 @@ void suonaPasso(Contesto &ctx)
     suona(ctx, "si.wav");
 }
 
+void chiudiConferma(QWidget *conferma, bool chiusa)
+{
+    if (auto *casella = qobject_cast<QLineEdit *>(conferma)) {
+        casella->setEnabled(true);
+        casella->setReadOnly(chiusa);
+    } else {
+        conferma->setEnabled(!chiusa);
+    }
+}
+
+bool confermaChiusa(const QWidget *conferma)
+{
+    const auto *casella = qobject_cast<const QLineEdit *>(conferma);
+    return !conferma->isEnabled() || (casella && casella->isReadOnly());
+}
+
 Avanzamento::Avanzamento(QPushButton *avanti, QWidget *c) : BottoneAvanti(avanti), conferma(c) {}
 
 void Avanzamento::allAttivazione(bool attendiBottone)
@@ -157,13 +174,13 @@ bool Avanzamento::dopoEsatto()
     // Before the confirming control goes grey: its focus would fall on the
     // next control ("Ricomincia"), where one Enter wipes the finished work.
     BottoneAvanti->setFocus();
-    conferma->setEnabled(false);
+    chiudiConferma(conferma, true);
     return false;
 }
 
 void Avanzamento::avantiPremuto()
 {
-    conferma->setEnabled(true);
+    chiudiConferma(conferma, false);
     if (BottoneAvanti->hasFocus())
         conferma->setFocus();
     BottoneAvanti->setEnabled(false);

@@ -53,6 +53,12 @@ void suonaPasso(Contesto &ctx);
 
 // The advance after a right answer: with AttendiBottone the window waits for
 // "avanti", otherwise the next exercise starts at once.
+// The confirming control of an exercise closed while the window waits for
+// "avanti": a button is disabled; an answer box turns read-only, so the
+// pupil's right answer stays at full contrast (a disabled box fades it).
+void chiudiConferma(QWidget *conferma, bool chiusa);
+bool confermaChiusa(const QWidget *conferma);
+
 class Avanzamento
 {
 public:

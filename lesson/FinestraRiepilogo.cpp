@@ -98,7 +98,8 @@ QStringList FinestraRiepilogo::righeSulFoglio() const
 
 void FinestraRiepilogo::salvaPdf()
 {
-    fogli::salvaPdf(ctx, this, QStringLiteral("riepilogo-lezione"), [this](const QString &file) { return scriviPdf(file); });
+    fogli::salvaPdf(ctx, this, QStringLiteral("riepilogo-lezione"), [this](const QString &file) { return scriviPdf(file); },
+                     QStringLiteral("Il riepilogo è stato salvato nel file:"));
 }
 
 QString FinestraRiepilogo::scriviPdf(const QString &file) const

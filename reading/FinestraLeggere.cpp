@@ -197,8 +197,8 @@ void FinestraLeggere::NuovoNumero()
     for (Posto p : {Posto::k, Posto::h, Posto::da, Posto::u})
         if (vista->modello().ha(p))
             vista->ImpostaPalline(p, cifre[int(p)]);
-    // A disabled box (waiting for "avanti") never takes the focus.
-    if (casella->isEnabled())
+    // A closed box (waiting for "avanti") never takes the focus.
+    if (!confermaChiusa(casella))
         casella->setFocus();
 }
 

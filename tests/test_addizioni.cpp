@@ -264,15 +264,15 @@ private slots:
         QCOMPARE(b.ctx.ContaErrati, qint16(1));
         scrivi(b, QStringLiteral("6 1"));
         QCOMPARE(b.ctx.ContaEsatti, qint16(1));
-        // Waiting: the box is disabled, "avanti" enabled; beads still move.
+        // Waiting: the box is read-only, "avanti" enabled; beads still move.
         auto *box = b.trova<QLineEdit>(QStringLiteral("Text1"));
-        QVERIFY(!box->isEnabled() && b.trova<QPushButton>(QStringLiteral("BottoneAvanti"))->isEnabled());
+        QVERIFY(box->isReadOnly() && b.trova<QPushButton>(QStringLiteral("BottoneAvanti"))->isEnabled());
         premi(b, "Bot_u", 1, Qt::RightButton);
         premi(b, "Bot_u", 1);
-        QVERIFY(box->text().isEmpty() && !box->isHidden() && !box->isEnabled());
+        QVERIFY(box->text().isEmpty() && !box->isHidden() && box->isReadOnly());
         // "Ricomincia" lets the same operation be built and answered again.
         b.clic(QStringLiteral("Bot_ricomincia"));
-        QVERIFY(box->isEnabled() && box->isHidden());
+        QVERIFY(!box->isReadOnly() && box->isHidden());
         QVERIFY(b.trova<QPushButton>(QStringLiteral("BottoneAvanti"))->isEnabled());
         premi(b, "Bot_da", 3);
         premi(b, "Bot_u", 4);
@@ -283,7 +283,7 @@ private slots:
         QCOMPARE(b.ctx.ContaEsatti, qint16(2));
         b.piattaforma.valori = {0.0, valore(40, 89), 0.0};
         b.clic(QStringLiteral("BottoneAvanti"));
-        QVERIFY(box->isEnabled() && box->isHidden());
+        QVERIFY(!box->isReadOnly() && box->isHidden());
         QVERIFY(!b.trova<QPushButton>(QStringLiteral("BottoneAvanti"))->isEnabled());
         QCOMPARE(b.ctx.Somma, qint16(50));
     }

@@ -4,6 +4,7 @@
 #include "reading/FinestraLeggere.h"
 #include "abacus/VistaOrbetto.h"
 #include "framework/Applicazione.h"
+#include "framework/Colori.h"
 
 #include <QClipboard>
 #include <QKeyEvent>
@@ -332,7 +333,7 @@ private slots:
         QCOMPARE(f->risposta()->text(), QStringLiteral("A.B"));
     }
 
-    void attesaConLaRispostaNellaCasellaDisabilitata()
+    void attesaConLaRispostaInSolaLettura()
     {
         Banco b;
         FinestraLeggere *f = apri(b, "Command3", 21, 999);
@@ -340,19 +341,25 @@ private slots:
         QVERIFY(!avanti->isHidden() && !avanti->isEnabled());
         rispondi(f, QStringLiteral("ventuno"));
         QCOMPARE(f->risposta()->text(), QStringLiteral("VENTUNO"));
-        QVERIFY(!f->risposta()->isEnabled());
+        // The right answer stays readable: read-only, at full contrast.
+        QVERIFY(f->risposta()->isReadOnly() && f->risposta()->isEnabled());
+        const QPalette tavolozza = f->risposta()->palette();
+        QVERIFY(contrasto(tavolozza.color(QPalette::Active, QPalette::Text),
+                          tavolozza.color(QPalette::Active, QPalette::Base)) >= 4.5);
+        QTest::keyClicks(f->risposta(), QStringLiteral("X"));
+        QCOMPARE(f->risposta()->text(), QStringLiteral("VENTUNO"));
         QVERIFY(avanti->isEnabled());
-        // A second Enter cannot judge: the box is disabled.
+        // A second Enter cannot judge: the box is closed.
         QTest::keyClick(f->risposta(), Qt::Key_Return);
         QCOMPARE(b.ctx.ContaEsatti, qint16(1));
         // A new exercise by activation keeps the waiting state.
         AltraFinestra altra(b.ctx);
         attiva(&altra);
         attiva(f);
-        QVERIFY(!f->risposta()->isEnabled() && avanti->isEnabled());
+        QVERIFY(f->risposta()->isReadOnly() && avanti->isEnabled());
         b.piattaforma.valori = {0.0, valore(7, 999)};
         b.clic(QStringLiteral("BottoneAvanti"));
-        QVERIFY(f->risposta()->isEnabled() && f->risposta()->text().isEmpty());
+        QVERIFY(!f->risposta()->isReadOnly() && f->risposta()->text().isEmpty());
         QVERIFY(!avanti->isEnabled());
         QCOMPARE(b.ctx.NumeroCorrente, qint16(7));
     }

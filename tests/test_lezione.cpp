@@ -273,6 +273,7 @@ private slots:
                                    "decine e unità", "scrivi il numero in lettere", "3 min 00 s"})
             QVERIFY2(letto.contains(QString::fromUtf8(atteso)), atteso);
         QVERIFY(letto.contains(QRegularExpression(QStringLiteral("Totale +4 min 00 s +5 +2"))));
+        QVERIFY(b.piattaforma.box.last().testo.startsWith(QString::fromUtf8("Il riepilogo è stato salvato nel file:")));
     }
 
     void uscitaProponeIlRiepilogo()

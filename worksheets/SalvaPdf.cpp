@@ -13,7 +13,7 @@ QString nomePdf(Contesto &ctx, const QString &cosa)
 }
 
 void salvaPdf(Contesto &ctx, QWidget *finestra, const QString &cosa,
-              const std::function<QString(const QString &)> &scrivi)
+              const std::function<QString(const QString &)> &scrivi, const QString &salvato)
 {
     QString file = ctx.piattaforma.fileDaSalvare(finestra, nomePdf(ctx, cosa));
     if (file.isEmpty())
@@ -23,7 +23,7 @@ void salvaPdf(Contesto &ctx, QWidget *finestra, const QString &cosa,
     // Either way the teacher is told: where the sheet is, or why it is not.
     const QString motivo = scrivi(file);
     if (motivo.isEmpty())
-        ctx.piattaforma.informa(finestra, testi::titoloBox, QStringLiteral("La scheda è stata salvata nel file:\r\n") + file);
+        ctx.piattaforma.informa(finestra, testi::titoloBox, salvato + QStringLiteral("\r\n") + file);
     else
         ctx.piattaforma.informa(finestra, testi::titoloBox,
                                 QStringLiteral("Non è stato possibile salvare il file PDF:\r\n") + file

@@ -15,9 +15,11 @@ namespace fogli {
 QString nomePdf(Contesto &ctx, const QString &cosa);
 
 // Asks where to save, then writes the file with scrivi (which returns why
-// it could not, or nothing); says where the file is, or why it is not.
+// it could not, or nothing); says where the file is (after salvato, which
+// names what was saved), or why it is not.
 void salvaPdf(Contesto &ctx, QWidget *finestra, const QString &cosa,
-              const std::function<QString(const QString &)> &scrivi);
+              const std::function<QString(const QString &)> &scrivi,
+              const QString &salvato = QStringLiteral("La scheda è stata salvata nel file:"));
 
 // "Stampa": on the printer; with none set up, a box says so and offers the
 // PDF instead (salva runs on Yes).
