@@ -3,6 +3,7 @@
 
 #include "Altoparlante.h"
 #include "Contesto.h"
+#include "Geometria.h"
 
 #include <QAction>
 #include <QMenu>
@@ -10,7 +11,8 @@
 
 FinestraEsercizio::FinestraEsercizio(Contesto &c, const QString &nome, int larghezzaTwips, int altezzaTwips,
                                      bool azzeraAllUscita)
-    : FinestraProgramma(c, nome, larghezzaTwips, altezzaTwips, Ruolo::Principale), azzeraUscendo(azzeraAllUscita)
+    : FinestraProgramma(c, nome, larghezzaTwips, altezzaTwips, Ruolo::Principale), azzeraUscendo(azzeraAllUscita),
+      larghezzaArea(larghezzaTwips)
 {
     setWindowTitle(QStringLiteral("Orbetto"));
 }
@@ -64,10 +66,12 @@ QMenu *FinestraEsercizio::menuVoceEsercizio()
     ripeti->setShortcut(QKeySequence(Qt::Key_F5));
     connect(ripeti, &QAction::triggered, this, [this] { ctx.voce.ripeti(this); });
 
-    altoparlante = new Altoparlante(menuBar());
+    // In the client area's top right corner, free in every exercise window:
+    // on the menu bar it would take the room of its items.
+    altoparlante = new Altoparlante(area());
     altoparlante->setObjectName(QStringLiteral("BottoneRipeti"));
+    geo::colloca(altoparlante, QRect(larghezzaArea - 675, 75, 600, 510));
     connect(altoparlante, &Altoparlante::clicked, this, [this] { ctx.voce.ripeti(this); });
-    menuBar()->setCornerWidget(altoparlante, Qt::TopRightCorner);
     aggiornaRipeti();
     return menu;
 }
@@ -82,9 +86,6 @@ void FinestraEsercizio::aggiornaRipeti()
 {
     if (!altoparlante)
         return;
-    // The speaker takes room from the bar's items: set again, the corner
-    // lays the items out anew before they are fitted.
     altoparlante->setVisible(ctx.voce.accesa() || ripetiAnchePerDettato);
-    menuBar()->setCornerWidget(altoparlante, Qt::TopRightCorner);
-    riadattaBarra();
+    altoparlante->raise();
 }

@@ -50,4 +50,5 @@ private:
     bool ripetiAnchePerDettato = false;
     std::unique_ptr<Riscontro> feedback;
     bool azzeraUscendo;
+    int larghezzaArea; // twips
 };

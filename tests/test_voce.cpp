@@ -11,6 +11,7 @@
 #include "framework/PiattaformaQt.h"
 #include "framework/voce/ModuloVoce.h"
 
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -102,6 +103,27 @@ private slots:
         QCOMPARE(detti(b), QStringList());
         QVERIFY(!mostrata(b, QStringLiteral("BottoneRipeti")));
         QCOMPARE(f->numeroDaFormare(), 2345);
+    }
+
+    // The speaker takes no room from the menu bar's items.
+    void voceNonStringeLaBarra()
+    {
+        Banco b;
+        b.apri(QStringLiteral("Command6"));
+        auto *barra = b.principale()->findChild<QMenuBar *>();
+        const auto larghezze = [barra] {
+            QList<int> l;
+            for (QAction *a : barra->actions())
+                l.append(barra->actionGeometry(a).width());
+            return l;
+        };
+        const QList<int> prima = larghezze();
+        b.menu(QStringLiteral("mnuVoce"));
+        QApplication::processEvents();
+        QVERIFY(mostrata(b, QStringLiteral("BottoneRipeti")));
+        QCOMPARE(larghezze(), prima);
+        b.clic(QStringLiteral("BottoneRipeti"));
+        QCOMPARE(detti(b).size(), 2); // on turning on, and again
     }
 
     void dettatoSenzaEtichetta()
