@@ -16,7 +16,7 @@
 #include "framework/PiattaformaQt.h"
 #include "worksheets/Composizione.h"
 #include "worksheets/FormStampa.h"
-#include "worksheets/TagliaRighe.h"
+#include "framework/TagliaRighe.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -315,8 +315,8 @@ int main(int argc, char *argv[])
     composer->findChild<QAbstractButton *>(QStringLiteral("OptionColonne(5)"))->click();
     composer->findChild<QAbstractButton *>(QStringLiteral("OptionRighe(5)"))->click();
     riga("save a 6 x 25 composer sheet as PDF", mediaDi5([&] {
-             piattaforma.pdfRighe(righeDaStampare(TagliaEsercizi(composer->foglio().scheda, 100)),
-                                  QStringLiteral("MS Sans Serif"), 12, cartella.filePath(QStringLiteral("foglio.pdf")));
+             piattaforma.pdfRighe(FormStampa::sulFoglio(composer->foglio().scheda, 12),
+                                  cartella.filePath(QStringLiteral("foglio.pdf")));
          }), "ms", 0, "<= 100 ms");
     // A class that leaves one window open all day: 20,000 exercises, each
     // with its new background colour painted.

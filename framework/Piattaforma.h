@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CodaStampa.h"
+#include "Impaginazione.h"
 
 #include <QDate>
 #include <QList>
@@ -93,7 +94,7 @@ public:
     virtual ~Stampe() = default;
     // Queued for the default printer; what becomes of them is reported.
     virtual void stampaFinestra(QWidget *area) = 0;
-    virtual void stampaRighe(const QStringList &righe, const QString &carattere, int punti) = 0;
+    virtual void stampaRighe(const TestoSuCarta &testo) = 0;
     virtual bool stampantePronta() = 0;
     // What became of the sheets sent to the printer, from the event loop.
     virtual void seguiStampe(CodaStampa::Avvisi avvisi) = 0;
@@ -109,7 +110,7 @@ public:
     // An A4 PDF file: empty when it was written whole, else why not, in
     // Italian (the file then keeps what it held before).
     virtual QString pdfFinestra(QWidget *area, const QString &file) = 0;
-    virtual QString pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) = 0;
+    virtual QString pdfRighe(const TestoSuCarta &testo, const QString &file) = 0;
 };
 
 // Where the program's files are, and the local conventions it follows.

@@ -269,38 +269,34 @@ bool disegnaFinestra(QWidget *area, QPagedPaintDevice &stampante)
     return stampaFigura(registraFinestra(area), stampante);
 }
 
-bool scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPagedPaintDevice &stampante)
+bool scriviRighe(const TestoSuCarta &testo, QPagedPaintDevice &stampante)
 {
+    const Impaginato impaginato = impagina(testo, stampante);
+    // Before the painter begins: the page it opens has this orientation.
+    stampante.setPageOrientation(impaginato.orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter pagina;
     if (!pagina.begin(&stampante))
         return false;
-    const QRect utile = stampante.pageLayout().paintRectPixels(stampante.logicalDpiX());
-    // Measured at 100 points, then sized: the widest row fits the page's
-    // width (a grid of exercises stays a grid); with room to spare below,
-    // the type grows up to 24 points to fill the page, never below the
-    // size asked for unless the width demands it.
-    QFont font(carattere);
-    font.setPointSize(100);
-    const QFontMetricsF cento(font, &stampante);
-    double largo = 1;
-    for (const QString &riga : righe)
-        largo = std::max(largo, cento.horizontalAdvance(riga));
-    const double perLarghezza = 100 * utile.width() / largo * 0.98;
-    const double perAltezza = 100 * utile.height() / (cento.lineSpacing() * double(std::max<qsizetype>(1, righe.size())) + 1);
-    const double scelti = std::min({perLarghezza, std::max(double(punti), perAltezza), 24.0});
-    font.setPointSizeF(std::max(4.0, std::floor(scelti * 4) / 4));
+    QFont font(testo.carattere);
+    font.setPointSizeF(impaginato.punti);
     pagina.setFont(font);
     const QFontMetrics metriche(font, &stampante);
-    const int altezza = utile.height();
-    int y = metriche.ascent();
-    for (const QString &riga : righe) {
-        // Text longer than a page goes on.
-        if (y + metriche.descent() > altezza) {
+    const int altezza = stampante.pageLayout().paintRectPixels(stampante.logicalDpiX()).height();
+    bool prima = true;
+    for (const QStringList &righe : impaginato.pagine) {
+        if (!prima)
             stampante.newPage();
-            y = metriche.ascent();
+        prima = false;
+        int y = metriche.ascent();
+        for (const QString &riga : righe) {
+            // A block taller than a page still goes on.
+            if (y + metriche.descent() > altezza) {
+                stampante.newPage();
+                y = metriche.ascent();
+            }
+            pagina.drawText(0, y, riga);
+            y += metriche.lineSpacing();
         }
-        pagina.drawText(0, y, riga);
-        y += metriche.lineSpacing();
     }
     return pagina.end();
 }
@@ -374,9 +370,9 @@ QString PiattaformaQt::pdfFinestra(QWidget *area, const QString &file)
     return scriviPdf(file, [area](QPagedPaintDevice &pdf) { return disegnaFinestra(area, pdf); });
 }
 
-QString PiattaformaQt::pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file)
+QString PiattaformaQt::pdfRighe(const TestoSuCarta &testo, const QString &file)
 {
-    return scriviPdf(file, [&](QPagedPaintDevice &pdf) { return scriviRighe(righe, carattere, punti, pdf); });
+    return scriviPdf(file, [&](QPagedPaintDevice &pdf) { return scriviRighe(testo, pdf); });
 }
 
 QString PiattaformaQt::fileDaSalvare(QWidget *genitore, const QString &nome)
@@ -417,11 +413,9 @@ double PiattaformaQt::orologio()
     return double(daAvvio.elapsed()) / 1000.0;
 }
 
-void PiattaformaQt::stampaRighe(const QStringList &righe, const QString &carattere, int punti)
+void PiattaformaQt::stampaRighe(const TestoSuCarta &testo)
 {
-    coda.accoda([righe, carattere, punti](QPagedPaintDevice &pagina) {
-        return scriviRighe(righe, carattere, punti, pagina);
-    });
+    coda.accoda([testo](QPagedPaintDevice &pagina) { return scriviRighe(testo, pagina); });
 }
 
 void PiattaformaQt::seguiStampe(CodaStampa::Avvisi avvisi)

@@ -29,8 +29,8 @@ FiguraFinestra registraFinestra(QWidget *area);
 // Each drawing returns whether the device let it paint the whole page.
 bool stampaFigura(const FiguraFinestra &figura, QPagedPaintDevice &stampante);
 bool disegnaFinestra(QWidget *area, QPagedPaintDevice &stampante);
-// Lines of text from the top of the page, going on to new pages.
-bool scriviRighe(const QStringList &righe, const QString &carattere, int punti, QPagedPaintDevice &stampante);
+// Lines of text laid out on pages (impagina), from the top of each page.
+bool scriviRighe(const TestoSuCarta &testo, QPagedPaintDevice &stampante);
 // An A4 PDF with margins of 10 mm drawn by disegna, then written whole to
 // file or not at all: empty when written, else the reason in Italian.
 QString scriviPdf(const QString &file, const DisegnoStampa &disegna);
@@ -68,14 +68,14 @@ public:
     bool chiediSiNo(QWidget *genitore, const QString &titolo, const QString &testo) override;
     void informa(QWidget *genitore, const QString &titolo, const QString &testo) override;
     void stampaFinestra(QWidget *area) override;
-    void stampaRighe(const QStringList &righe, const QString &carattere, int punti) override;
+    void stampaRighe(const TestoSuCarta &testo) override;
     bool stampantePronta() override;
     void seguiStampe(CodaStampa::Avvisi avvisi) override;
     int schedeDaStampare() override;
     QList<PdfScritto> pdfDaStampare(const QString &file) override;
     int scegli(QWidget *genitore, const QString &titolo, const QString &testo, const QStringList &bottoni) override;
     QString pdfFinestra(QWidget *area, const QString &file) override;
-    QString pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) override;
+    QString pdfRighe(const TestoSuCarta &testo, const QString &file) override;
     QString fileDaSalvare(QWidget *genitore, const QString &nome) override;
     bool proponi(QWidget *genitore, const QString &titolo, const QString &testo) override;
     QDate oggi() override;

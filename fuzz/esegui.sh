@@ -27,7 +27,7 @@ declare -A sorgenti=(
   [fuzz_solo_cifre]="words/Risposte.cpp"
   [fuzz_risposta_in_lettere]="words/Risposte.cpp"
   [fuzz_numero_in_lettere]="words/NumeriInLettere.cpp"
-  [fuzz_taglia_righe]="worksheets/TagliaRighe.cpp"
+  [fuzz_taglia_righe]="framework/TagliaRighe.cpp"
 )
 esito=0
 for bersaglio in fuzz_valore_digitato fuzz_solo_cifre fuzz_risposta_in_lettere fuzz_numero_in_lettere fuzz_taglia_righe; do

@@ -3,7 +3,7 @@
 // when every word is shorter than a line makes no line longer than the width
 // plus one. TagliaEsercizi, its composer form, loses nothing either.
 #include "Ingresso.h"
-#include "worksheets/TagliaRighe.h"
+#include "framework/TagliaRighe.h"
 
 #include <QRegularExpression>
 

@@ -73,7 +73,7 @@ FinestraRiepilogo::FinestraRiepilogo(Contesto &c, const QString &nome)
     connect(stampa, &QAction::triggered, this, [this] {
         fogli::stampaOPdf(
             ctx, this,
-            [this] { ctx.piattaforma.stampaRighe(righeSulFoglio(), FormStampa::caratterePerFoglio, puntiSulFoglio); },
+            [this] { ctx.piattaforma.stampaRighe(sulFoglio()); },
             [this] { salvaPdf(); });
     });
     connect(voceMenu(QStringLiteral("mnuSalvaPdf"), QStringLiteral("Salva PDF        ")), &QAction::triggered, this,
@@ -91,9 +91,11 @@ bool FinestraRiepilogo::eventFilter(QObject *oggetto, QEvent *evento)
     return FinestraProgramma::eventFilter(oggetto, evento);
 }
 
-QStringList FinestraRiepilogo::righeSulFoglio() const
+TestoSuCarta FinestraRiepilogo::sulFoglio() const
 {
-    return riepilogo::righeSulFoglio(ctx.lezione.righe(), ctx.classe, ctx.tranquilla, ctx.piattaforma.oggi());
+    return {.righe = riepilogo::righeSulFoglio(ctx.lezione.righe(), ctx.classe, ctx.tranquilla, ctx.piattaforma.oggi()),
+            .carattere = FormStampa::caratterePerFoglio,
+            .punti = puntiSulFoglio};
 }
 
 void FinestraRiepilogo::salvaPdf()
@@ -104,7 +106,7 @@ void FinestraRiepilogo::salvaPdf()
 
 QString FinestraRiepilogo::scriviPdf(const QString &file) const
 {
-    return ctx.piattaforma.pdfRighe(righeSulFoglio(), FormStampa::caratterePerFoglio, puntiSulFoglio, file);
+    return ctx.piattaforma.pdfRighe(sulFoglio(), file);
 }
 
 void FinestraRiepilogo::aggiorna()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/FinestraProgramma.h"
+#include "framework/Impaginazione.h"
 
 class QLabel;
 class QTableWidget;
@@ -16,7 +17,7 @@ public:
 
     void carica() override { aggiorna(); }
     void attivata() override { aggiorna(); }
-    QStringList righeSulFoglio() const;
+    TestoSuCarta sulFoglio() const;
     // The sheet as an A4 PDF file: empty when written, else why not.
     QString scriviPdf(const QString &file) const;
 

@@ -26,10 +26,10 @@ QString PiattaformaProva::pdfFinestra(QWidget *area, const QString &file)
     return scriviPdf(file, [area](QPagedPaintDevice &pdf) { return disegnaFinestra(area, pdf); });
 }
 
-QString PiattaformaProva::pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file)
+QString PiattaformaProva::pdfRighe(const TestoSuCarta &testo, const QString &file)
 {
     pdfScritti.append(file);
-    return scriviPdf(file, [&](QPagedPaintDevice &pdf) { return scriviRighe(righe, carattere, punti, pdf); });
+    return scriviPdf(file, [&](QPagedPaintDevice &pdf) { return scriviRighe(testo, pdf); });
 }
 
 QList<Piattaforma::PdfScritto> PiattaformaProva::pdfDaStampare(const QString &file)

@@ -55,12 +55,7 @@ public:
         QString finestra;
     };
     QList<Pagina> pagineFinestra;
-    struct Testo {
-        QStringList righe;
-        QString carattere;
-        int punti;
-    };
-    QList<Testo> testiStampati;
+    QList<TestoSuCarta> testiStampati;
 
     // Without a printer "Stampa" offers a PDF; PDFs are written for real,
     // into the file the test chose, and the names proposed are recorded.
@@ -142,10 +137,7 @@ public:
         box.append({titolo, testo, false});
     }
     void stampaFinestra(QWidget *area) override;
-    void stampaRighe(const QStringList &righe, const QString &carattere, int punti) override
-    {
-        testiStampati.append({righe, carattere, punti});
-    }
+    void stampaRighe(const TestoSuCarta &testo) override { testiStampati.append(testo); }
     bool stampantePronta() override { return stampante; }
     void seguiStampe(CodaStampa::Avvisi avvisi) override { avvisiStampe = std::move(avvisi); }
     int schedeDaStampare() override { return int(daStampare.size()); }
@@ -156,7 +148,7 @@ public:
         return scelte.isEmpty() ? int(bottoni.size()) - 1 : scelte.takeFirst();
     }
     QString pdfFinestra(QWidget *area, const QString &file) override;
-    QString pdfRighe(const QStringList &righe, const QString &carattere, int punti, const QString &file) override;
+    QString pdfRighe(const TestoSuCarta &testo, const QString &file) override;
     QString fileDaSalvare(QWidget *, const QString &nome) override
     {
         nomiProposti.append(nome);

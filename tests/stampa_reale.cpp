@@ -19,7 +19,7 @@
 #include "app/Navigatore.h"
 #include "framework/PiattaformaQt.h"
 #include "worksheets/Composizione.h"
-#include "worksheets/TagliaRighe.h"
+#include "framework/TagliaRighe.h"
 #include "worksheets/FinestraScheda.h"
 #include "worksheets/FormStampa.h"
 

@@ -3,11 +3,15 @@
 #include "Banco.h"
 #include "Pdf.h"
 #include "framework/Applicazione.h"
+#include "framework/Impaginazione.h"
 #include "worksheets/Composizione.h"
-#include "worksheets/TagliaRighe.h"
+#include "framework/TagliaRighe.h"
 #include "worksheets/FormStampa.h"
 
 #include <QAbstractButton>
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -50,23 +54,6 @@ FormStampa *composer(Banco &b, const char *bottoneEsercizio, const char *voce)
     b.apri(QString::fromLatin1(bottoneEsercizio));
     b.menu(QString::fromLatin1(voce));
     return qobject_cast<FormStampa *>(b.nav().affiancata(QStringLiteral("formStampa")));
-}
-
-// The rows of `colonne` exercises of a sheet that stand whole on one line
-// of its PDF text (blanks aside); -1 when one of them does not.
-int righeIntereNelPdf(const QString &pdfTesto, const QString &testo, int colonne)
-{
-    QStringList lette;
-    for (const QString &riga : pdfTesto.split(QLatin1Char('\n')))
-        lette << QString(riga).remove(QLatin1Char(' '));
-    int righe = 0;
-    for (const QString &riga : testo.split(QStringLiteral("\r\n")))
-        if (riga.count(QLatin1Char('=')) == colonne) {
-            if (!lette.contains(QString(riga).remove(QLatin1Char(' '))))
-                return -1;
-            ++righe;
-        }
-    return righe;
 }
 
 } // namespace
@@ -287,11 +274,13 @@ private slots:
         for (const auto &[pdf, testo, eScheda] : {std::tuple(scheda, c->foglio().scheda, true),
                                                  std::tuple(correzione, c->foglio().correzione, false)}) {
             QVERIFY2(pdf.pagina.contains(QStringLiteral("(A4)")), qPrintable(pdf.pagina));
-            QCOMPARE(pdf.pagine, 1); // a grid of 6 x 25 sized to one A4 page
-            QVERIFY(pdf.testo.contains(titolo));
-            // Each row of six exercises is one line on paper, as in the window.
-            QVERIFY(QString(pdf.testo).remove(QLatin1Char(' ')).contains(QStringLiteral("Nome______Classe______Data______")));
-            QCOMPARE(righeIntereNelPdf(pdf.testo, testo, 6), 25);
+            // 6 x 25 at 12 points: on more pages, each with its heading; the
+            // correction on as many as its sheet.
+            QVERIFY(pdf.pagine > 1);
+            QCOMPARE(pdf.pagine, scheda.pagine);
+            QCOMPARE(pdf.testo.count(titolo), pdf.pagine);
+            QCOMPARE(QString(pdf.testo).remove(QLatin1Char(' ')).count(QStringLiteral("Nome______Classe______Data______")),
+                     pdf.pagine);
             const QStringList esercizi = celle(testo, eScheda);
             QCOMPARE(esercizi.size(), 150);
             QString righe;
@@ -302,24 +291,75 @@ private slots:
         }
     }
 
-    // 4 and 5 columns (6 above): each row of exercises one line on the page,
-    // sheet and correction alike.
-    void colonneSullaPagina()
+    // On paper the type never goes below "Carattere": landscape when a line
+    // cannot stand in portrait; a row too wide even for landscape goes on
+    // in the lines under it, broken between exercises; pages hold whole
+    // rows under the heading; the correction lies on its sheet.
+    void righeSullaCarta_data()
     {
+        QTest::addColumn<int>("colonne");
+        QTest::addColumn<int>("righe");
+        QTest::addColumn<int>("punti");
+        for (int colonne = 2; colonne <= 6; ++colonne)
+            for (int righe : {5, 15, 25})
+                for (int punti : {10, 12, 14})
+                    QTest::addRow("%d x %d, %d pt", colonne, righe, punti) << colonne << righe << punti;
+    }
+    void righeSullaCarta()
+    {
+        QFETCH(int, colonne);
+        QFETCH(int, righe);
+        QFETCH(int, punti);
         Banco b;
-        FormStampa *c = composer(b, "Command20", "mnustampa");
-        QTemporaryDir cartella;
-        for (int colonne : {4, 5}) {
-            b.clic(QStringLiteral("OptionColonne(%1)").arg(colonne - 1), c);
-            b.clic(QStringLiteral("OptionRighe(5)"), c);
-            for (const QString &testo : {c->foglio().scheda, c->foglio().correzione}) {
-                const QString file = cartella.filePath(QStringLiteral("foglio.pdf"));
-                QVERIFY(b.piattaforma.pdfRighe(FormStampa::righeSulFoglio(testo), FormStampa::caratterePerFoglio, 12, file).isEmpty());
-                const LetturaPdf pdf = leggiPdf(file);
-                if (!pdf.letto)
-                    QSKIP("poppler-utils missing");
-                QCOMPARE(righeIntereNelPdf(pdf.testo, testo, colonne), 25);
+        Foglio foglio;
+        FaiScheda(b.ctx, 17, righe, colonne, foglio);
+        QBuffer memoria;
+        memoria.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&memoria); // as a PDF file is written
+        pdf.setResolution(1200);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        const TestoSuCarta scheda = FormStampa::sulFoglio(foglio.scheda, punti);
+        const Impaginato fatto = impagina(scheda, pdf);
+        const Impaginato correzione = impagina(FormStampa::sulFoglio(foglio.correzione, punti, foglio.scheda), pdf);
+        QVERIFY(fatto.punti >= punti);
+        QCOMPARE(correzione.pagine.size(), fatto.pagine.size());
+        QCOMPARE(correzione.orizzontale, fatto.orizzontale);
+        QCOMPARE(correzione.punti, fatto.punti);
+
+        QFont font(scheda.carattere);
+        font.setPointSizeF(fatto.punti);
+        const QFontMetricsF m(font, &pdf);
+        QPageLayout pagina = pdf.pageLayout();
+        const QRectF verticale = pagina.paintRectPixels(pdf.logicalDpiX());
+        pagina.setOrientation(fatto.orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait);
+        const QRectF utile = pagina.paintRectPixels(pdf.logicalDpiX());
+        QFont scelto = font;
+        scelto.setPointSize(punti);
+        const QFontMetricsF alScelto(scelto, &pdf);
+        bool oltreVerticale = false;
+        QStringList stampate;
+        for (const QStringList &p : fatto.pagine) {
+            QCOMPARE(p.mid(0, scheda.intestazione), scheda.righe.mid(0, scheda.intestazione));
+            QVERIFY(m.lineSpacing() * double(p.size()) <= utile.height());
+            int esercizi = 0;
+            for (const QString &riga : p) {
+                QVERIFY2(m.horizontalAdvance(riga) <= utile.width(), qPrintable(riga));
+                oltreVerticale |= m.horizontalAdvance(riga) > verticale.width() * 0.995;
+                esercizi += int(riga.count(QLatin1Char('=')));
+                stampate << riga;
             }
+            QCOMPARE(esercizi % colonne, 0); // whole rows on every page
+        }
+        QCOMPARE(fatto.orizzontale, oltreVerticale);
+        // Every exercise whole on one line; every row one line wherever it
+        // fits the landscape page at the chosen size.
+        const QString tutte = stampate.join(QLatin1Char('|'));
+        for (const QString &riga : righeDaStampare(foglio.scheda)) {
+            for (const QString &e : EserciziDellaRiga(riga))
+                QVERIFY2(tutte.contains(e), qPrintable(e));
+            if (riga.count(QLatin1Char('=')) == colonne && alScelto.horizontalAdvance(riga) * 1.005 < utile.width())
+                QVERIFY2(stampate.contains(riga), qPrintable(riga));
         }
     }
 

@@ -391,7 +391,7 @@ private slots:
             });
             scheda->findChild<QAction *>(QStringLiteral("mnustampa"))->trigger();
             QVERIFY2(offerta.contains(QStringLiteral("nessuna stampante")), qPrintable(offerta));
-            piattaforma.stampaRighe({QStringLiteral("riga")}, QStringLiteral("MS Sans Serif"), 12);
+            piattaforma.stampaRighe({.righe = {QStringLiteral("riga")}, .carattere = QStringLiteral("MS Sans Serif"), .punti = 12});
             for (FinestraProgramma *f : navigatore.aperte())
                 f->chiudi();
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

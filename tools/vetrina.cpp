@@ -128,8 +128,8 @@ int main(int argc, char *argv[])
                 return 1;
             // As "Salva PDF" writes it; the composer writes its sheet's lines.
             if (auto *composer = qobject_cast<FormStampa *>(finestra)) {
-                if (!piattaforma.pdfRighe(FormStampa::righeSulFoglio(composer->foglio().scheda), FormStampa::caratterePerFoglio,
-                                          composer->dimensioneCarattere(), nome).isEmpty())
+                if (!piattaforma.pdfRighe(FormStampa::sulFoglio(composer->foglio().scheda, composer->dimensioneCarattere()),
+                                          nome).isEmpty())
                     return 1;
             } else if (auto *riepilogo = qobject_cast<FinestraRiepilogo *>(finestra)) {
                 if (!riepilogo->scriviPdf(nome).isEmpty())

@@ -2,7 +2,7 @@
 #include "FormStampa.h"
 
 #include "SalvaPdf.h"
-#include "TagliaRighe.h"
+#include "framework/TagliaRighe.h"
 #include "framework/Contesto.h"
 #include "framework/Controlli.h"
 #include "framework/Geometria.h"
@@ -99,10 +99,10 @@ FormStampa::FormStampa(Contesto &c, const QString &nome)
                                            QRect(5880, 5760, 3480, 840), geo::carattere(QStringLiteral("Arial"), 16, true));
     connect(nuova, &QPushButton::clicked, this, &FormStampa::NuovaScheda);
     connect(stampa, &QPushButton::clicked, this, [this] {
-        fogli::stampaOPdf(ctx, this, [this] { StampaTesto(testoDa(txtCD)); }, [this] { SalvaTesto(false); });
+        fogli::stampaOPdf(ctx, this, [this] { StampaTesto(false); }, [this] { SalvaTesto(false); });
     });
     connect(correzione, &QPushButton::clicked, this, [this] {
-        fogli::stampaOPdf(ctx, this, [this] { StampaTesto(testoDa(TextCor)); }, [this] { SalvaTesto(true); });
+        fogli::stampaOPdf(ctx, this, [this] { StampaTesto(true); }, [this] { SalvaTesto(true); });
     });
     // Sheet and correction as PDF files, from the menu bar: the layout of
     // the window has no free room for more buttons.
@@ -155,19 +155,37 @@ void FormStampa::SalvaTesto(bool correzione)
     if (correzione)
         cosa += QStringLiteral("-correzione");
     const QString testo = testoDa(correzione ? TextCor : txtCD);
-    fogli::salvaPdf(ctx, this, cosa, [this, testo](const QString &file) {
-        return ctx.piattaforma.pdfRighe(righeSulFoglio(testo), caratterePerFoglio, DimensioneCarattere, file);
+    const QString modello = correzione ? testoDa(txtCD) : QString();
+    fogli::salvaPdf(ctx, this, cosa, [this, testo, modello](const QString &file) {
+        return ctx.piattaforma.pdfRighe(sulFoglio(testo, DimensioneCarattere, modello), file);
     });
 }
 
-QStringList FormStampa::righeSulFoglio(const QString &testo)
+TestoSuCarta FormStampa::sulFoglio(const QString &testo, int punti, const QString &foglio)
 {
     // One line a row of exercises, in a fixed-pitch type so that the
-    // columns stand as a grid; the heading is for paper only.
-    return QStringList{testi::intestazioneFoglio, QString()} + righeDaStampare(testo);
+    // columns stand as a grid; the name line is for paper only. The name
+    // line and the sheet's title (its first lines up to the first row)
+    // head every page.
+    const QStringList righe = QStringList{testi::intestazioneFoglio, QString()} + righeDaStampare(testo);
+    int intestazione = 2;
+    int conTesto = 0;
+    for (qsizetype i = 2; i < righe.size(); ++i) {
+        if (!righe[i].trimmed().isEmpty() && ++conTesto == 2)
+            break;
+        intestazione = int(i) + 1;
+    }
+    if (conTesto < 2) // a title alone, or nothing: no rows to repeat it over
+        intestazione = 2;
+    // A correction lies on its sheet: the same pages, line for line.
+    const QStringList modello = foglio.isEmpty() ? QStringList()
+                                                 : QStringList{testi::intestazioneFoglio, QString()} + righeDaStampare(foglio);
+    return {.righe = righe, .carattere = caratterePerFoglio, .punti = punti, .intestazione = intestazione,
+            .modello = modello};
 }
 
-void FormStampa::StampaTesto(const QString &testo)
+void FormStampa::StampaTesto(bool correzione)
 {
-    ctx.piattaforma.stampaRighe(righeSulFoglio(testo), caratterePerFoglio, DimensioneCarattere);
+    ctx.piattaforma.stampaRighe(
+        sulFoglio(testoDa(correzione ? TextCor : txtCD), DimensioneCarattere, correzione ? testoDa(txtCD) : QString()));
 }

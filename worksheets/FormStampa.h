@@ -3,6 +3,7 @@
 
 #include "Composizione.h"
 #include "framework/FinestraProgramma.h"
+#include "framework/Impaginazione.h"
 
 class QButtonGroup;
 class QPlainTextEdit;
@@ -28,14 +29,16 @@ public:
 
     // A sheet's lines on paper: the heading, then one line a row of
     // exercises, in a fixed-pitch type so that the columns stand as a grid.
-    static QStringList righeSulFoglio(const QString &testo);
+    // The text as it goes on paper; a correction with its sheet (foglio),
+    // whose pages it follows.
+    static TestoSuCarta sulFoglio(const QString &testo, int punti, const QString &foglio = {});
     static inline const QString caratterePerFoglio = QStringLiteral("Liberation Mono");
 
 protected:
     void richiestaChiusura() override { chiudi(); }
 
 private:
-    void StampaTesto(const QString &testo);
+    void StampaTesto(bool correzione);
     // The sheet (or its correction) as a PDF file, as on paper.
     void SalvaTesto(bool correzione);
     void impostaCarattere(int indice);

@@ -94,3 +94,25 @@ QStringList righeDaStampare(const QString &tagliato)
         righe.removeLast();
     return righe;
 }
+
+QStringList EserciziDellaRiga(const QString &riga)
+{
+    static const QRegularExpression tra(QStringLiteral(" {3,}"));
+    QStringList esercizi = riga.trimmed().split(tra, Qt::SkipEmptyParts);
+    return esercizi;
+}
+
+QStringList SpezzaRiga(const QString &riga, int perRiga, int cella)
+{
+    const QStringList esercizi = EserciziDellaRiga(riga);
+    const qsizetype rientro = std::find_if(riga.begin(), riga.end(), [](QChar c) { return c != QLatin1Char(' '); }) - riga.begin();
+    const int n = std::max(1, perRiga);
+    QStringList righe;
+    for (qsizetype i = 0; i < esercizi.size(); i += n) {
+        QString linea(rientro, QLatin1Char(' '));
+        for (qsizetype j = i; j < std::min(esercizi.size(), i + n); ++j)
+            linea += j + 1 < std::min(esercizi.size(), i + n) ? esercizi[j].leftJustified(cella) : esercizi[j];
+        righe.append(linea);
+    }
+    return righe.isEmpty() ? QStringList{riga} : righe;
+}
