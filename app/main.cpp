@@ -2,6 +2,7 @@
 #include "framework/Applicazione.h"
 #include "framework/Contesto.h"
 #include "Navigatore.h"
+#include "RigaDiComando.h"
 #include "framework/PiattaformaQt.h"
 #include "framework/PrimoDisegno.h"
 
@@ -9,32 +10,24 @@
 
 #include <cstdio>
 
-namespace {
-
-std::optional<Classe> classeDallaRigaDiComando(const QStringList &argomenti)
-{
-    const QString opzione = QStringLiteral("--classe");
-    for (qsizetype i = 1; i < argomenti.size(); ++i) {
-        QString valore;
-        if (argomenti[i] == opzione && i + 1 < argomenti.size())
-            valore = argomenti[i + 1];
-        else if (argomenti[i].startsWith(opzione + QLatin1Char('=')))
-            valore = argomenti[i].mid(opzione.size() + 1);
-        else
-            continue;
-        if (const auto classe = classeDaNome(valore))
-            return classe;
-        std::fprintf(stderr, "orbetto: classe \"%s\" sconosciuta (prima, seconda, terza, quarta, libera): "
-                             "si usa \"libera\".\n", qPrintable(valore));
-        return std::nullopt;
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
+    // Read before the screen is looked for: --help and --version need none.
+    QStringList parole;
+    for (int i = 0; i < argc; ++i)
+        parole << QString::fromLocal8Bit(argv[i]);
+    const SceltaAvvio scelta = leggiRigaDiComando(parole, QStringLiteral(ORBETTO_VERSIONE));
+    switch (scelta.azione) {
+    case SceltaAvvio::Azione::Aiuto:
+    case SceltaAvvio::Azione::Versione:
+        std::fputs(qPrintable(scelta.messaggio), stdout);
+        return 0;
+    case SceltaAvvio::Azione::Errore:
+        std::fprintf(stderr, "%s\n", qPrintable(scelta.messaggio));
+        return 2;
+    case SceltaAvvio::Azione::Avvia:
+        break;
+    }
     if (!schermoDisponibile()) {
         std::fputs("orbetto: nessuno schermo disponibile (DISPLAY non impostato): avviare il programma da una sessione grafica.\n",
                    stderr);
@@ -47,14 +40,12 @@ int main(int argc, char *argv[])
     PiattaformaQt piattaforma;
     Contesto ctx(piattaforma);
     Navigatore navigatore(ctx);
-    const QStringList argomenti = QApplication::arguments();
-    // "--lavagna": every window on the full screen, as F11 does.
-    ctx.schermoIntero = argomenti.contains(QStringLiteral("--lavagna"));
+    // "--lavagna": every window on the full screen, as F11 does;
     // "--tranquilla", "--classe terza": the lesson's choices, for a launcher
-    // of each class. A year the program does not know leaves "libera".
-    ctx.tranquilla = argomenti.contains(QStringLiteral("--tranquilla"));
-    if (const auto classe = classeDallaRigaDiComando(argomenti))
-        ctx.classe = *classe;
+    // of each class.
+    ctx.schermoIntero = scelta.lavagna;
+    ctx.tranquilla = scelta.tranquilla;
+    ctx.classe = scelta.classe;
     navigatore.Avvio();
     // Once the start screen is on the screen: the sounds (Qt Multimedia
     // costs the start-up nothing), and the mark a benchmark may ask for.

@@ -2,6 +2,7 @@
 // Start screen, menu, exit and information boxes, window activation, and the
 // feedback every judging window gives.
 #include "Banco.h"
+#include "app/RigaDiComando.h"
 #include "app/Catalogo.h"
 #include "framework/Faccia.h"
 #include "framework/Applicazione.h"
@@ -307,6 +308,59 @@ private slots:
 
     // One catalogue: every name builds its window, named as asked, once;
     // the menu shows a button for each exercise and for nothing else.
+    // The command line: what starts, what is said, what ends with status 2.
+    void rigaDiComando_data()
+    {
+        using A = SceltaAvvio::Azione;
+        QTest::addColumn<QStringList>("argomenti");
+        QTest::addColumn<int>("azione");
+        QTest::addColumn<QString>("messaggio"); // how it starts; empty: nothing
+        QTest::addColumn<int>("classe");
+        QTest::addColumn<bool>("tranquilla");
+        QTest::addColumn<bool>("lavagna");
+        const auto riga = [](const char *nome, QStringList a, A azione, const char *inizio, Classe c, bool t, bool l) {
+            QTest::newRow(nome) << a << int(azione) << QString::fromUtf8(inizio) << int(c) << t << l;
+        };
+        const QString cl = QStringLiteral("--classe");
+        riga("niente", {}, A::Avvia, "", Classe::Libera, false, false);
+        riga("classe terza", {cl, QStringLiteral("terza")}, A::Avvia, "", Classe::Terza, false, false);
+        riga("classe=prima", {QStringLiteral("--classe=prima")}, A::Avvia, "", Classe::Prima, false, false);
+        riga("l'ultima vale", {cl, QStringLiteral("prima"), cl, QStringLiteral("quarta")}, A::Avvia, "", Classe::Quarta, false, false);
+        riga("tutte", {QStringLiteral("--tranquilla"), QStringLiteral("--lavagna"), cl, QStringLiteral("seconda")}, A::Avvia,
+             "", Classe::Seconda, true, true);
+        riga("opzioni di Qt", {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-reverse")},
+             A::Avvia, "", Classe::Libera, false, false);
+        riga("--classe senza anno", {cl}, A::Errore, "orbetto: manca l'anno dopo --classe: prima, seconda", Classe::Libera,
+             false, false);
+        riga("anno sconosciuto", {cl, QStringLiteral("quinta")}, A::Errore, "orbetto: classe \"quinta\" sconosciuta",
+             Classe::Libera, false, false);
+        riga("opzione sbagliata", {QStringLiteral("--tranquila")}, A::Errore, "orbetto: opzione sconosciuta \"--tranquila\"",
+             Classe::Libera, false, false);
+        riga("argomento in più", {QStringLiteral("terza")}, A::Errore, "orbetto: argomento non previsto \"terza\"",
+             Classe::Libera, false, false);
+        riga("aiuto", {QStringLiteral("--help")}, A::Aiuto, "Uso: orbetto [--lavagna]", Classe::Libera, false, false);
+        riga("-h", {QStringLiteral("-h")}, A::Aiuto, "Uso: orbetto", Classe::Libera, false, false);
+        riga("versione", {QStringLiteral("--version")}, A::Versione, "orbetto 0.", Classe::Libera, false, false);
+    }
+    void rigaDiComando()
+    {
+        QFETCH(QStringList, argomenti);
+        QFETCH(int, azione);
+        QFETCH(QString, messaggio);
+        QFETCH(int, classe);
+        QFETCH(bool, tranquilla);
+        QFETCH(bool, lavagna);
+        const SceltaAvvio s = leggiRigaDiComando(QStringList{QStringLiteral("orbetto")} + argomenti, QStringLiteral("0.1.0"));
+        QCOMPARE(int(s.azione), azione);
+        QVERIFY2(messaggio.isEmpty() || s.messaggio.startsWith(messaggio), qPrintable(s.messaggio));
+        QCOMPARE(s.messaggio.isEmpty(), messaggio.isEmpty());
+        if (s.azione == SceltaAvvio::Azione::Errore)
+            QVERIFY(!s.messaggio.contains(QLatin1Char('\n')));
+        QCOMPARE(int(s.classe), classe);
+        QCOMPARE(s.tranquilla, tranquilla);
+        QCOMPARE(s.lavagna, lavagna);
+    }
+
     void catalogoUnico()
     {
         Banco b;
