@@ -327,8 +327,10 @@ QString scriviFileIntero(const QString &file, const QByteArray &dati)
     QSaveFile uscita(file);
     // Unbuffered: a write the disk refuses fails here, with its errno.
     if (!uscita.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (!cartella.isWritable() || (info.exists() && !info.isWritable()))
+        if (!cartella.isWritable())
             return QStringLiteral("Non c'è il permesso di scrivere in questa cartella.");
+        if (info.exists() && !info.isWritable())
+            return QStringLiteral("Il file è di sola lettura: non può essere sostituito.");
         return QStringLiteral("Il file non può essere creato.");
     }
     errno = 0;

@@ -312,8 +312,10 @@ private slots:
             QVERIFY(vecchioIntatto());
         }
 
-        if (geteuid() != 0) {
+        if (geteuid() != 0) { // root may write anywhere
             QVERIFY(QFile::setPermissions(vecchio, QFile::ReadOwner));
+            QVERIFY(salva(vecchio).endsWith(QString::fromUtf8("Il file è di sola lettura: non può essere sostituito.")));
+            QVERIFY(vecchioIntatto());
             QVERIFY(QFile::setPermissions(cartella.path(), QFile::ReadOwner | QFile::ExeOwner));
             const QString detto = salva(vecchio);
             QFile::setPermissions(cartella.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
