@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QEvent>
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLibraryInfo>
@@ -68,38 +69,43 @@ private:
 };
 
 // The program's two faces and the worksheet's, with the free ones that
-// have their metrics. Where the system has neither (a Windows without the
-// Microsoft fonts), the free ones in "caratteri" beside the program serve.
+// have their metrics. The free ones are the program's own: loaded from
+// their files ("caratteri" beside the program, else where the Debian
+// packages put them), so the look never hangs on what fontconfig offers.
 struct CarattereDiRiserva {
     QString famiglia;
     QString sostituto;
     QStringList file;
+    QString cartellaDebian;
 };
 
 const CarattereDiRiserva caratteriDiRiserva[] = {
     {.famiglia = QStringLiteral("Comic Sans MS"),
      .sostituto = QStringLiteral("Comic Neue"),
-     .file = {QStringLiteral("ComicNeue-Regular.otf"), QStringLiteral("ComicNeue-Bold.otf")}},
+     .file = {QStringLiteral("ComicNeue-Regular.otf"), QStringLiteral("ComicNeue-Bold.otf")},
+     .cartellaDebian = QStringLiteral("/usr/share/fonts/opentype/comic-neue")},
     {.famiglia = QStringLiteral("Arial"),
      .sostituto = QStringLiteral("Liberation Sans"),
-     .file = {QStringLiteral("LiberationSans-Regular.ttf"), QStringLiteral("LiberationSans-Bold.ttf")}},
+     .file = {QStringLiteral("LiberationSans-Regular.ttf"), QStringLiteral("LiberationSans-Bold.ttf")},
+     .cartellaDebian = QStringLiteral("/usr/share/fonts/truetype/liberation")},
     {.famiglia = QStringLiteral("Liberation Mono"),
      .sostituto = QStringLiteral("Courier New"),
-     .file = {QStringLiteral("LiberationMono-Regular.ttf"), QStringLiteral("LiberationMono-Bold.ttf")}},
+     .file = {QStringLiteral("LiberationMono-Regular.ttf"), QStringLiteral("LiberationMono-Bold.ttf")},
+     .cartellaDebian = QStringLiteral("/usr/share/fonts/truetype/liberation")},
 };
 
-void caricaCaratteriMancanti()
+void caricaCaratteriPropri()
 {
-    // Only a portable folder has "caratteri": a Linux install gets the
-    // fonts from its packages and pays nothing here.
-    const QDir cartella(QCoreApplication::applicationDirPath() + QStringLiteral("/caratteri"));
-    if (!cartella.exists())
-        return;
+    const QDir accanto(QCoreApplication::applicationDirPath() + QStringLiteral("/caratteri"));
     for (const CarattereDiRiserva &c : caratteriDiRiserva) {
-        if (QFontDatabase::hasFamily(c.famiglia) || QFontDatabase::hasFamily(c.sostituto))
+        // The system's own Comic Sans MS or Arial (on Windows) is the look;
+        // Liberation Mono is itself in its files.
+        if (c.famiglia != QLatin1String("Liberation Mono") && QFontDatabase::hasFamily(c.famiglia))
             continue;
-        for (const QString &file : c.file)
-            QFontDatabase::addApplicationFont(cartella.filePath(file));
+        for (const QString &file : c.file) {
+            const QString vicino = accanto.filePath(file);
+            QFontDatabase::addApplicationFont(QFile::exists(vicino) ? vicino : c.cartellaDebian + QLatin1Char('/') + file);
+        }
     }
 }
 
@@ -138,7 +144,7 @@ void preparaApplicazione(QApplication &app)
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     for (const CarattereDiRiserva &c : caratteriDiRiserva)
         QFont::insertSubstitution(c.famiglia, c.sostituto);
-    caricaCaratteriMancanti();
+    caricaCaratteriPropri();
 }
 
 bool schermoDisponibile()

@@ -69,6 +69,17 @@ private slots:
         QCOMPARE(b.testo(QStringLiteral("Label2(1)")), QStringLiteral("Esercitazioni matematiche"));
     }
 
+    // The start screen in the program's own face, whatever fontconfig
+    // offers (the "caratteri_rifiutati" run hides the system's copy).
+    void caratteriDelProgramma()
+    {
+        Banco b;
+        b.nav().Avvio();
+        const auto *titolo = b.principale()->findChild<QLabel *>(QStringLiteral("Label2(0)"));
+        QVERIFY(titolo);
+        QCOMPARE(QFontInfo(titolo->font()).family(), QStringLiteral("Comic Neue"));
+    }
+
     void avvioApreIlMenuEChiudeLaSchermata()
     {
         Banco b;
