@@ -103,7 +103,10 @@ FinestraFormare::FinestraFormare(Contesto &c, const QString &nome, const Descriz
     SegnoDettato->setToolTip(QStringLiteral("Ascolta il numero (F5)"));
     geo::colloca(SegnoDettato, QRect(240, 120, 1500, 1095));
     SegnoDettato->hide();
-    connect(SegnoDettato, &Altoparlante::clicked, this, [this] { ctx.voce.ripeti(this); });
+    connect(SegnoDettato, &Altoparlante::clicked, this, [this] {
+        ctx.voce.ripeti(this);
+        seNonSiSente();
+    });
 
     vista = new VistaOrbetto(ctx.piattaforma, a, geometria(d.aste));
     vista->collegaBottoniAggiungiTogli();
@@ -266,6 +269,21 @@ void FinestraFormare::mostraNumero()
     EtichettaNumero->setHidden(ascolto);
     SegnoDettato->setVisible(ascolto);
     ctx.voce.annuncia(this, NumeroDaDire(n), {}, Dettato ? Dizione::Quando::Sempre : Dizione::Quando::SeAccesa);
+    if (ascolto)
+        seNonSiSente();
+}
+
+void FinestraFormare::seNonSiSente()
+{
+    // The voice can go while the pupil listens (its daemon ended): once
+    // the synthesiser has had time to answer, a dictation nobody can hear
+    // shows its number.
+    ctx.piattaforma.dopo(1.5, this, [this] {
+        if (Dettato && ctx.piattaforma.voceMancante()) {
+            EtichettaNumero->show();
+            SegnoDettato->hide();
+        }
+    });
 }
 
 void FinestraFormare::sceltaDettato(bool si)

@@ -74,6 +74,7 @@ private:
     void sceltaNumeri(bool inCifre);
     void mostraNumero();
     void fuocoPrimaAsta();
+    void seNonSiSente();
     void impostaNumero(qint16 n);
     void sceltaDettato(bool si);
 

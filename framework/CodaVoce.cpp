@@ -60,7 +60,7 @@ void CodaVoce::di(const QString &testo)
 {
     avvia();
     std::lock_guard blocco(c->mutex);
-    if (c->stato == Stato::Assente)
+    if (c->stato == Stato::Assente && !c->lettore)
         return;
     c->prossimo = testo;
     c->cambiato.notify_all();
@@ -75,19 +75,27 @@ CodaVoce::Stato CodaVoce::stato() const
 void CodaVoce::lavora(const std::shared_ptr<Condivisa> &c)
 {
     LettoreVoce *lettore = c->lettore.get();
-    const bool pronta = lettore && lettore->apri();
+    bool pronta = lettore && lettore->apri();
     std::unique_lock blocco(c->mutex);
     c->stato = pronta ? Stato::Pronta : Stato::Assente;
     if (!pronta)
         c->prossimo.reset();
-    while (pronta && !c->fine) {
+    // Without the plugin there is nothing to wait for; with it, a voice
+    // that was lost (the daemon ended) is looked for again, once for each
+    // text, on this thread: a press never waits for it.
+    while (lettore && !c->fine) {
         c->cambiato.wait(blocco, [&c] { return c->fine || c->prossimo; });
         if (c->fine)
             break;
         const QString testo = *std::exchange(c->prossimo, std::nullopt);
         blocco.unlock();
-        lettore->di(testo);
+        bool detto = pronta && lettore->di(testo);
+        if (!detto && !testo.isEmpty()) {
+            pronta = lettore->apri();
+            detto = pronta && lettore->di(testo);
+        }
         blocco.lock();
+        c->stato = detto || (pronta && testo.isEmpty()) ? Stato::Pronta : Stato::Assente;
     }
     c->finito = true;
     c->cambiato.notify_all();

@@ -30,6 +30,8 @@ public:
     // Hands the text over and returns at once (starting the thread first).
     void di(const QString &testo);
 
+    // Assente: no voice now (none at all, or the last text found none);
+    // with the plugin there, the next text looks for it again.
     enum class Stato { Spenta, Avvio, Pronta, Assente };
     Stato stato() const;
 

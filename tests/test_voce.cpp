@@ -34,21 +34,30 @@ struct LettoreFinto : LettoreVoce {
     std::mutex m;
     std::condition_variable cv;
     bool trattieniApri = false, trattieniDi = false, dentroDi = false;
+    int rotte = 0;    // texts that find the connection broken
+    int aperture = 0; // connections opened
     QStringList detti;
 
     bool apri() override
     {
         std::unique_lock l(m);
         cv.wait(l, [this] { return !trattieniApri; });
+        ++aperture;
+        cv.notify_all();
         return true;
     }
-    void di(const QString &testo) override
+    bool di(const QString &testo) override
     {
         std::unique_lock l(m);
+        if (rotte > 0) { // the daemon has gone
+            --rotte;
+            return false;
+        }
         detti.append(testo);
         dentroDi = true;
         cv.notify_all();
         cv.wait(l, [this] { return !trattieniDi; });
+        return true;
     }
     void lascia()
     {
@@ -143,8 +152,12 @@ private slots:
         // The judging stays the window's own.
         b.clic(QStringLiteral("BottoneConferma"));
         QCOMPARE(b.ctx.ContaErrati, 1);
-        // With no voice to be had, the dictation shows its number.
+        // The voice lost while the pupil listens: "ascolta" shows the number.
         b.piattaforma.senzaVoce = true;
+        b.clic(QStringLiteral("SegnoDettato"));
+        QVERIFY(mostrata(b, QStringLiteral("EtichettaNumero")));
+        QVERIFY(!mostrata(b, QStringLiteral("SegnoDettato")));
+        // With no voice to be had, the dictation shows its number.
         b.clic(QStringLiteral("BottoneAvanti"));
         b.piattaforma.valori = {0.0, valore(9, 99)};
         b.menu(QStringLiteral("mnuDettato"));
@@ -289,6 +302,40 @@ private slots:
             QCOMPARE(coda.stato(), CodaVoce::Stato::Pronta);
         }
         QCOMPARE(lettore->detti, (QStringList{QStringLiteral("due"), QStringLiteral("cinque")}));
+    }
+
+    // A broken connection (the daemon killed) is opened again for the next
+    // text, which is said: the voice comes back.
+    void vocePersaRitorna()
+    {
+        auto lettore = std::make_shared<LettoreFinto>();
+        CodaVoce coda([lettore] { return lettore; });
+        coda.di(QStringLiteral("uno"));
+        QVERIFY(lettore->aspetta([&] { return lettore->detti.size() == 1; }));
+        {
+            std::lock_guard l(lettore->m);
+            lettore->rotte = 1;
+        }
+        coda.di(QStringLiteral("due"));
+        QVERIFY(lettore->aspetta([&] { return lettore->detti.size() == 2; }));
+        QCOMPARE(lettore->detti.last(), QStringLiteral("due"));
+        QCOMPARE(lettore->aperture, 2);
+        // No daemon to be had: no voice now, and the next text tries again.
+        {
+            std::lock_guard l(lettore->m);
+            lettore->rotte = 2;
+        }
+        coda.di(QStringLiteral("tre"));
+        QVERIFY(lettore->aspetta([&] { return lettore->aperture == 3; }));
+        for (int i = 0; i < 500 && coda.stato() != CodaVoce::Stato::Assente; ++i)
+            QThread::msleep(2);
+        QCOMPARE(coda.stato(), CodaVoce::Stato::Assente);
+        coda.di(QStringLiteral("quattro"));
+        QVERIFY(lettore->aspetta([&] { return lettore->detti.size() == 3; }));
+        QCOMPARE(lettore->detti.last(), QStringLiteral("quattro"));
+        for (int i = 0; i < 500 && coda.stato() != CodaVoce::Stato::Pronta; ++i)
+            QThread::msleep(2);
+        QCOMPARE(coda.stato(), CodaVoce::Stato::Pronta);
     }
 
     // The real platform without its speech module: the program goes on

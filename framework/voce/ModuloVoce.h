@@ -14,8 +14,9 @@ public:
     // Connects to the system's synthesiser with an Italian voice; false
     // when there is none (the program then stays silent).
     virtual bool apri() = 0;
-    // Says testo, cutting whatever was being said.
-    virtual void di(const QString &testo) = 0;
+    // Says testo, cutting whatever was being said; false when the
+    // synthesiser is no longer there (the connection broke).
+    virtual bool di(const QString &testo) = 0;
 };
 
 #define LettoreVoce_iid "it.orbetto.LettoreVoce/1"

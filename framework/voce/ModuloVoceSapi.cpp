@@ -28,7 +28,11 @@ public:
 
     bool apri() override
     {
-        com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+        // SAPI lives in the process: a voice once made stays.
+        if (voce)
+            return true;
+        if (!com)
+            com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
         if (!com)
             return false;
         ISpObjectToken *italiana = tokenItaliano();
@@ -44,13 +48,13 @@ public:
         return voce != nullptr;
     }
 
-    void di(const QString &testo) override
+    bool di(const QString &testo) override
     {
         if (!voce)
-            return;
+            return false;
         // The new text cuts the old one; nothing queues up.
         const std::wstring w = testo.toStdWString();
-        voce->Speak(w.c_str(), SPF_ASYNC | SPF_PURGEBEFORESPEAK | SPF_IS_NOT_XML, nullptr);
+        return SUCCEEDED(voce->Speak(w.c_str(), SPF_ASYNC | SPF_PURGEBEFORESPEAK | SPF_IS_NOT_XML, nullptr));
     }
 
 private:

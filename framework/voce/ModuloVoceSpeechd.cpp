@@ -23,6 +23,11 @@ public:
 
     bool apri() override
     {
+        // Opened again after a broken connection: the old one goes first.
+        if (connessione) {
+            spd_close(connessione);
+            connessione = nullptr;
+        }
         char *errore = nullptr;
         // Started on demand, as the desktop does when no daemon runs.
         connessione = spd_open2("orbetto", "esercizi", nullptr, SPD_MODE_SINGLE, nullptr, 1, &errore);
@@ -36,13 +41,14 @@ public:
         return connessione != nullptr;
     }
 
-    void di(const QString &testo) override
+    bool di(const QString &testo) override
     {
         if (!connessione)
-            return;
-        spd_cancel(connessione);
-        if (!testo.isEmpty())
-            spd_say(connessione, SPD_TEXT, testo.toUtf8().constData());
+            return false;
+        const bool tagliato = spd_cancel(connessione) == 0;
+        if (testo.isEmpty())
+            return tagliato;
+        return spd_say(connessione, SPD_TEXT, testo.toUtf8().constData()) >= 0;
     }
 
 private:
