@@ -90,7 +90,7 @@ void AvvisiStampa::esito(EsitoStampa es, int n)
         mostra(QStringLiteral("La scheda non è stata stampata: su questo computer non è configurata nessuna "
                               "stampante."));
     else if (es == EsitoStampa::NonRiuscita)
-        mostra(QStringLiteral("La scheda non è stata stampata: la stampante non l'ha accettata."));
+        mostra(QStringLiteral("La scheda non è stata stampata: la stampante non l'ha accettata.\r\nSi può riprovare con \"Stampa\" oppure salvarla con \"Salva PDF\"."));
     if (n == 0 && esciAllaFine) {
         esciAllaFine = false;
         esci();

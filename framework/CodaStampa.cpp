@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CodaStampa.h"
 
+#ifdef ORBETTO_CUPS
+#include <cups/cups.h>
+#endif
 #include <QObject>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -26,6 +29,13 @@ Stampante stampanteDiSistema()
                 QPrinter stampante(info, QPrinter::HighResolution);
                 if (!foglio(stampante) || stampante.printerState() == QPrinter::Error)
                     return EsitoStampa::NonRiuscita;
+#ifdef ORBETTO_CUPS
+                // A server that refuses the job (a queue not accepting, a
+                // full one) is not seen by Qt; libcups keeps the answer to
+                // this thread's last request, the job's.
+                if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+                    return EsitoStampa::NonRiuscita;
+#endif
                 return EsitoStampa::Stampata;
             },
     };

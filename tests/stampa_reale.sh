@@ -68,6 +68,14 @@ for cosa in scheda foglio correzione; do
 done
 [ -n "${ORBETTO_PDF:-}" ] && cp "$base"/*.pdf "$ORBETTO_PDF"/
 
+# A queue that refuses jobs: every sheet reported as not printed, none
+# printed; accepting again, a sheet prints and is reported printed.
+cupsreject OrbettoPDF
+rifiutate=$(QT_QPA_PLATFORM=offscreen timeout 60 "$programma" rifiutate | awk '/^esiti/ {$1=""; print substr($0, 2)}')
+cupsaccept OrbettoPDF
+echo "refused queue: outcomes '${rifiutate}'"
+[ "$rifiutate" = "2 2 2" ] || { echo "FAIL: rifiutate: outcomes '$rifiutate', not three refused"; errori=1; }
+
 # The print server stalls: "Stampa" and the next click still answer at once,
 # and the program ends within seconds, leaving the job behind.
 kill -STOP "$pid"

@@ -244,7 +244,7 @@ private slots:
         const QStringList testi = {
             QStringLiteral("La stampante non risponde.\r\n3 schede aspettano di essere stampate: saranno stampate "
                            "appena la stampante risponde."),
-            QStringLiteral("La scheda non è stata stampata: la stampante non l'ha accettata."),
+            QStringLiteral("La scheda non è stata stampata: la stampante non l'ha accettata.\r\nSi può riprovare con \"Stampa\" oppure salvarla con \"Salva PDF\"."),
             QStringLiteral("La scheda non è stata stampata: su questo computer non è configurata nessuna stampante."),
         };
         QCOMPARE(pf.box.size(), 3);
