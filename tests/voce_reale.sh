@@ -39,5 +39,31 @@ misura() { # text, shortest and longest length in seconds
 }
 misura "ventitré" 0.5 2.0
 misura "duemila trecento quarantacinque" 1.5 3.5
+
+# The daemon killed in the middle of an utterance, another started: the
+# program's next text opens the voice again and is heard.
+avvia_demone() {
+  echo "pcm.!default { type file; slave.pcm \"null\"; file \"$1\"; format \"wav\" }" > "$HOME/.asoundrc"
+  speech-dispatcher -s -c unix_socket -S "$base/sock" -C "$base/conf" -t 30 -L "$base" -l 1 2>/dev/null &
+  pid=$!
+  for _ in $(seq 100); do [ -S "$base/sock" ] && break; sleep 0.1; done
+}
+rm -f "$base/ancora" "$base/primo.wav" "$base/secondo.wav"
+avvia_demone "$base/primo.wav"
+ORBETTO_VOCE_ANCORA="$base/ancora" QT_QPA_PLATFORM=offscreen "$programma" "$modulo" \
+  "novemila novecento novantanove, ottomila ottocento ottantotto, settemila settecento settantasette" \
+  "ventitré" > "$base/ritorno.txt" &
+programma_pid=$!
+for _ in $(seq 100); do grep -q pronta "$base/ritorno.txt" 2>/dev/null && break; sleep 0.1; done
+sleep 0.5
+kill -9 "$pid"; wait "$pid" 2>/dev/null || true; rm -f "$base/sock"
+avvia_demone "$base/secondo.wav"
+touch "$base/ancora"
+wait "$programma_pid" || { echo "FAIL: after the daemon was killed the program (status $?) said: $(tr '\n' ' ' < "$base/ritorno.txt")"; errori=1; }
+kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true
+secondi=$( (sox --ignore-length "$base/secondo.wav" -n stat 2>&1 || true) | awk '/^Length/ {print $3}')
+echo "the daemon killed mid-utterance: the next text, ${secondi:-0} s of speech from the new daemon"
+awk -v s="${secondi:-0}" 'BEGIN { exit !(s >= 0.5 && s <= 2.0) }' \
+  || { echo "FAIL: the voice did not come back (${secondi:-0} s)"; errori=1; }
 [ "$errori" = 0 ] || exit 1
-echo "2 passed, 0 failed"
+echo "3 passed, 0 failed"

@@ -8,6 +8,30 @@
 
 #include <libspeechd.h>
 
+#include <csignal>
+#include <ctime>
+#include <pthread.h>
+
+namespace {
+
+// A daemon that ends (killed, crashed) leaves a closed socket: writing to
+// it raises SIGPIPE, which would end the whole program. On the speech
+// thread, where every call of this plugin runs, the signal is blocked, so
+// the write fails and the connection is opened again.
+void senzaSigpipe()
+{
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+    // One left pending by a broken write goes, so none builds up.
+    const timespec subito{};
+    while (sigtimedwait(&pipe, nullptr, &subito) > 0) {
+    }
+}
+
+} // namespace
+
 class ModuloVoceSpeechd : public QObject, public LettoreVoce
 {
     Q_OBJECT
@@ -23,6 +47,7 @@ public:
 
     bool apri() override
     {
+        senzaSigpipe();
         // Opened again after a broken connection: the old one goes first.
         if (connessione) {
             spd_close(connessione);
@@ -45,6 +70,7 @@ public:
     {
         if (!connessione)
             return false;
+        senzaSigpipe();
         const bool tagliato = spd_cancel(connessione) == 0;
         if (testo.isEmpty())
             return tagliato;
