@@ -41,6 +41,8 @@ class ModuloVoceSpeechd : public QObject, public LettoreVoce
 public:
     ~ModuloVoceSpeechd() override
     {
+        // Closed where the plugin is unloaded, maybe after the daemon ended.
+        senzaSigpipe();
         if (connessione)
             spd_close(connessione);
     }
