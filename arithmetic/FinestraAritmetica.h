@@ -43,8 +43,9 @@ struct DisposizioneAritmetica {
 
 // What the six column-arithmetic windows share: rods of 9 or 19 places with
 // their count labels, the operation and the result box, the exchange and its
-// animation, "Ricomincia", "avanti", the menus. Each window adds its own
-// procedure (NuovoNumero, Controlla) beside its prompts.
+// animation, "Ricomincia", "avanti", the menus. NuovoNumero and Ricomincia
+// do the shared step here and call the window's hooks (preparaOperazione,
+// ricominciaOperazione, dopoAggiunta, dopoRimozione, dopoCambio).
 class FinestraAritmetica : public FinestraEsercizio
 {
     Q_OBJECT
@@ -100,7 +101,7 @@ protected:
     void collocaSegno(Posto p, int cifra);
     void mostraSegni(bool visibili);
 
-    // Menu items: Azzera, Stampa (tipoScheda > 0), Informazioni, Esci.
+    // Menu items: Azzera, Stampa (when the row names voceStampa), Informazioni, Esci.
     void creaMenu(const DescrizioneAritmetica &d);
 
     // The exchange of ten beads of the lower rod for one of the upper.
