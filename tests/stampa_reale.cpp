@@ -75,23 +75,10 @@ int main(int argc, char *argv[])
             f->chiudi();
         return 0;
     }
-    if (cosa == QLatin1String("rifiutate")) {
-        // Three sheets to a queue that does not accept jobs: each reported.
-        QStringList esiti;
-        piattaforma.seguiStampe({.esito = [&](EsitoStampa e, int) { esiti.append(QString::number(int(e))); },
-                                 .ferma = [](int) {}});
-        auto *scheda = qobject_cast<FinestraScheda *>(navigatore.mostraAffiancata(QStringLiteral("formSt99a")));
-        for (int i = 0; i < 3; ++i)
-            scheda->findChild<QAction *>(QStringLiteral("mnustampa"))->trigger();
-        tempo.start();
-        while (esiti.size() < 3 && tempo.elapsed() < 30000)
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-        out << "esiti " << esiti.join(QLatin1Char(' ')) << '\n';
-        for (FinestraProgramma *f : navigatore.aperte())
-            f->chiudi();
-        return 0;
-    }
-    if (cosa == QLatin1String("ritorno")) {
+    if (cosa == QLatin1String("rifiutate") || cosa == QLatin1String("ritorno")) {
+        // Three sheets: to a queue that refuses jobs (each reported), or to
+        // a stalled server that comes back (the stall told, then each out).
+        const bool ritorno = cosa == QLatin1String("ritorno");
         QStringList esiti;
         int ferma = 0;
         piattaforma.pazienzaStampa(std::chrono::seconds(1));
@@ -101,11 +88,13 @@ int main(int argc, char *argv[])
         for (int i = 0; i < 3; ++i)
             scheda->findChild<QAction *>(QStringLiteral("mnustampa"))->trigger();
         tempo.start();
-        while (ferma == 0 && tempo.elapsed() < 10000)
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
-        out << "ferma " << ferma << '\n';
-        ::kill(qEnvironmentVariableIntValue("ORBETTO_CUPSD_PID"), SIGCONT);
-        tempo.restart();
+        if (ritorno) {
+            while (ferma == 0 && tempo.elapsed() < 10000)
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+            out << "ferma " << ferma << '\n';
+            ::kill(qEnvironmentVariableIntValue("ORBETTO_CUPSD_PID"), SIGCONT);
+            tempo.restart();
+        }
         while (esiti.size() < 3 && tempo.elapsed() < 60000)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
         out << "esiti " << esiti.join(QLatin1Char(' ')) << '\n';
