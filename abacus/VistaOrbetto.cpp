@@ -194,6 +194,16 @@ BottoneAsta *VistaOrbetto::bottone(Posto p) const
     return a ? a->bottone : nullptr;
 }
 
+bool VistaOrbetto::fuocoSullaPrimaAsta() const
+{
+    for (Posto p : modello().aste())
+        if (BottoneAsta *b = bottone(p); b && b->isEnabled()) {
+            b->setFocus();
+            return true;
+        }
+    return false;
+}
+
 Pallina *VistaOrbetto::pallina(Posto p, int indice) const
 {
     const Asta *a = asta(p);

@@ -70,6 +70,9 @@ public:
     void collegaBottoniAggiungiTogli(std::function<void(Posto)> dopo = {});
 
     BottoneAsta *bottone(Posto p) const;
+    // The focus on the leftmost rod button that takes presses, where the
+    // pupil starts; false when there is none.
+    bool fuocoSullaPrimaAsta() const;
     Pallina *pallina(Posto p, int indice) const;
     // Top edge (twips) of a bead place, for lines drawn level with the beads.
     int altoPosto(Posto p, int indice) const;

@@ -79,13 +79,8 @@ void FinestraAritmetica::nuovaOperazione()
 
 void FinestraAritmetica::fuocoPrimaAsta()
 {
-    for (Posto p : vista->modello().aste())
-        if (QWidget *b = vista->bottone(p); b && b->isEnabled()) {
-            b->setFocus();
-            return;
-        }
     // The subtractions' rods have "+" buttons of their own.
-    if (primoPiu && primoPiu->isEnabled())
+    if (!vista->fuocoSullaPrimaAsta() && primoPiu && primoPiu->isEnabled())
         primoPiu->setFocus();
 }
 

@@ -3,7 +3,6 @@
 
 #include "abacus/PannelloMassimo.h"
 #include "abacus/VistaOrbetto.h"
-#include "abacus/Disegni.h"
 #include "framework/Altoparlante.h"
 #include "framework/Contesto.h"
 #include "framework/Controlli.h"
@@ -240,8 +239,7 @@ void FinestraFormare::fuocoPrimaAsta()
     // waiting for "avanti" keeps its focus there.
     if (BottoneAvanti->isEnabled() && BottoneAvanti->hasFocus())
         return;
-    if (QWidget *b = vista->bottone(vista->modello().aste().front()); b && b->isEnabled())
-        b->setFocus();
+    vista->fuocoSullaPrimaAsta();
 }
 
 void FinestraFormare::mostraNumero()
