@@ -8,6 +8,8 @@ namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 const QString fermaInizio = QStringLiteral("La stampante non risponde.");
+// Not a text: the refused sheets' question, worded when it is shown.
+const QString respinte = QStringLiteral("\x01respinte");
 
 QString nonStampate(int n)
 {
@@ -40,7 +42,9 @@ AvvisiStampa::Uscita AvvisiStampa::primaDiUscire(QWidget *genitore)
                                {QStringLiteral("Esci dopo la stampa"), QStringLiteral("Salva in PDF ed esci"),
                                 QStringLiteral("Esci senza stampare"), QStringLiteral("Annulla")})) {
     case 0:
-        // The last sheet may have gone out while the box was open.
+        // Those the printer refused are tried again. The last sheet may
+        // have gone out while the box was open.
+        stampe.riprovaStampe();
         if (stampe.schedeDaStampare() == 0)
             return Uscita::Ora;
         esciAllaFine = true;
@@ -89,8 +93,12 @@ void AvvisiStampa::esito(EsitoStampa es, int n)
     if (es == EsitoStampa::NessunaStampante)
         mostra(QStringLiteral("La scheda non è stata stampata: su questo computer non è configurata nessuna "
                               "stampante."));
-    else if (es == EsitoStampa::NonRiuscita)
-        mostra(QStringLiteral("La scheda non è stata stampata: la stampante non l'ha accettata.\r\nSi può riprovare con \"Stampa\" oppure salvarla con \"Salva PDF\"."));
+    else if (es == EsitoStampa::NonRiuscita) {
+        // The exit waited for a sheet that will not come out: the teacher
+        // chooses again.
+        esciAllaFine = false;
+        mostra(respinte);
+    }
     if (n == 0 && esciAllaFine) {
         esciAllaFine = false;
         esci();
@@ -119,10 +127,39 @@ void AvvisiStampa::mostra(const QString &testo)
     mostrando = true;
     QString ora = testo;
     for (;;) {
-        dialoghi.informa(finestra(), testi::titoloBox, ora);
+        if (ora == respinte)
+            chiediDeiRespinti();
+        else
+            dialoghi.informa(finestra(), testi::titoloBox, ora);
         if (daMostrare.isEmpty())
             break;
         ora = daMostrare.takeFirst();
     }
     mostrando = false;
+}
+
+void AvvisiStampa::chiediDeiRespinti()
+{
+    // Counted when shown: one question for the sheets refused meanwhile.
+    const int n = stampe.schedeRespinte();
+    if (n == 0)
+        return;
+    const QString testo = n == 1 ? QStringLiteral("La stampante non ha accettato la scheda.\r\n1 scheda non è stata "
+                                                  "stampata: si può riprovare oppure salvarla in PDF.")
+                                 : QStringLiteral("La stampante non ha accettato le schede.\r\n") + QString::number(n)
+                                       + QStringLiteral(" schede non sono state stampate: si può riprovare oppure "
+                                                        "salvarle in PDF.");
+    QWidget *genitore = finestra();
+    switch (dialoghi.scegli(genitore, testi::titoloBox, testo,
+                            {QStringLiteral("Riprova"), QStringLiteral("Salva in PDF"), QStringLiteral("Più tardi")})) {
+    case 0:
+        stampe.riprovaStampe();
+        break;
+    case 1:
+        salvaInPdf(genitore);
+        break;
+    default:
+        // Kept: the exit question counts them.
+        break;
+    }
 }

@@ -37,6 +37,8 @@ private:
     Uscita salvaInPdf(QWidget *genitore);
     void esito(EsitoStampa esito, int inAttesa);
     void ferma(int inAttesa);
+    // The sheets the printer refused: try again, save them, or later.
+    void chiediDeiRespinti();
     // One box at a time: what comes meanwhile follows it.
     void mostra(const QString &testo);
 

@@ -63,6 +63,7 @@ struct CodaStampa::Stato {
     std::mutex mutex;
     std::condition_variable cambiato;
     std::deque<Lavoro> lavori;
+    std::vector<Lavoro> respinti;
     std::optional<InCorso> corrente;
     unsigned numeri = 0;
     bool lavora = false;
@@ -78,6 +79,7 @@ struct CodaStampa::Stato {
     Avvisi avvisi;
     unsigned fermoSu = 0;
 
+    // Sheets waiting to be handed over (the refused ones are not).
     int fogli() const
     {
         int n = corrente && corrente->foglio && !corrente->ritirato ? 1 : 0;
@@ -162,13 +164,32 @@ void CodaStampa::accoda(DisegnoStampa foglio)
 int CodaStampa::inAttesa() const
 {
     std::lock_guard blocco(stato->mutex);
-    return stato->fogli();
+    return stato->fogli() + int(stato->respinti.size());
+}
+
+int CodaStampa::respinti() const
+{
+    std::lock_guard blocco(stato->mutex);
+    return int(stato->respinti.size());
+}
+
+void CodaStampa::riprova()
+{
+    std::lock_guard blocco(stato->mutex);
+    if (stato->respinti.empty())
+        return;
+    for (Lavoro &l : stato->respinti)
+        stato->lavori.push_back(std::move(l));
+    stato->respinti.clear();
+    avvia();
 }
 
 std::vector<CodaStampa::Foglio> CodaStampa::fogli() const
 {
     std::lock_guard blocco(stato->mutex);
     std::vector<Foglio> copie;
+    for (const Lavoro &l : stato->respinti)
+        copie.push_back({l.numero, l.foglio});
     if (stato->corrente && stato->corrente->foglio && !stato->corrente->ritirato)
         copie.push_back({stato->corrente->numero, stato->corrente->foglio});
     for (const Lavoro &l : stato->lavori)
@@ -184,6 +205,7 @@ void CodaStampa::ritira(const std::vector<unsigned> &numeri)
     if (stato->corrente && tra(stato->corrente->numero))
         stato->corrente->ritirato = true;
     std::erase_if(stato->lavori, [&tra](const Lavoro &l) { return l.foglio && tra(l.numero); });
+    std::erase_if(stato->respinti, [&tra](const Lavoro &l) { return tra(l.numero); });
 }
 
 bool CodaStampa::aspetta(std::chrono::milliseconds attesa)
@@ -265,8 +287,11 @@ void CodaStampa::lavora(std::shared_ptr<Stato> s)
         s->corrente.reset();
         s->trovata = trovata;
         ++s->risposte;
+        // A refused sheet is kept: the teacher may try again or save it.
+        if (esito == EsitoStampa::NonRiuscita && !ritirato)
+            s->respinti.push_back(std::move(lavoro));
         if (esito && !ritirato)
-            s->posta([e = *esito, n = s->fogli()](CodaStampa &c) { c.riferisci(e, n); });
+            s->posta([e = *esito, n = s->fogli() + int(s->respinti.size())](CodaStampa &c) { c.riferisci(e, n); });
         s->cambiato.notify_all();
     }
     s->lavora = false;

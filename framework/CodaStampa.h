@@ -58,13 +58,17 @@ public:
     std::optional<bool> stampante(std::chrono::milliseconds attesa);
 
     void accoda(DisegnoStampa foglio);
-    // Sheets not yet out: waiting, and the one being handed over.
+    // Sheets not yet out: waiting, the one being handed over, and those
+    // the printer refused (kept until printed, saved or taken back).
     int inAttesa() const;
+    int respinti() const;
+    // The refused sheets go back into the queue, in their order.
+    void riprova();
     struct Foglio {
         unsigned numero;
         DisegnoStampa disegno;
     };
-    // Copies of the sheets not yet out, in their order.
+    // Copies of the sheets not yet out, in their order (the refused first).
     std::vector<Foglio> fogli() const;
     // Takes these sheets out of the queue; the one being handed over may
     // still come out, but its outcome is no longer reported.

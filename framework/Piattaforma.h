@@ -98,8 +98,11 @@ public:
     virtual bool stampantePronta() = 0;
     // What became of the sheets sent to the printer, from the event loop.
     virtual void seguiStampe(CodaStampa::Avvisi avvisi) = 0;
-    // Sheets sent to the printer and not yet out.
+    // Sheets sent to the printer and not yet out, the refused ones too.
     virtual int schedeDaStampare() = 0;
+    // Sheets the printer refused, kept; and they go back to it.
+    virtual int schedeRespinte() = 0;
+    virtual void riprovaStampe() = 0;
     // Takes them out of the print queue and writes each as a PDF: file,
     // then the same name with "-2", "-3"...
     struct PdfScritto {

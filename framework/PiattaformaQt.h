@@ -72,6 +72,8 @@ public:
     bool stampantePronta() override;
     void seguiStampe(CodaStampa::Avvisi avvisi) override;
     int schedeDaStampare() override;
+    int schedeRespinte() override { return coda.respinti(); }
+    void riprovaStampe() override { coda.riprova(); }
     QList<PdfScritto> pdfDaStampare(const QString &file) override;
     int scegli(QWidget *genitore, const QString &titolo, const QString &testo, const QStringList &bottoni) override;
     QString pdfFinestra(QWidget *area, const QString &file) override;

@@ -67,6 +67,8 @@ public:
     // the queue reports to, and the buttons pressed in scegli (the last
     // button when none is left).
     std::vector<DisegnoStampa> daStampare;
+    int respinte = 0;
+    int riprove = 0; // refused sheets sent again
     CodaStampa::Avvisi avvisiStampe;
     QList<int> scelte;
 
@@ -141,6 +143,13 @@ public:
     bool stampantePronta() override { return stampante; }
     void seguiStampe(CodaStampa::Avvisi avvisi) override { avvisiStampe = std::move(avvisi); }
     int schedeDaStampare() override { return int(daStampare.size()); }
+    // The last respinte of daStampare were refused.
+    int schedeRespinte() override { return std::min(respinte, int(daStampare.size())); }
+    void riprovaStampe() override
+    {
+        riprove += respinte;
+        respinte = 0;
+    }
     QList<PdfScritto> pdfDaStampare(const QString &file) override;
     int scegli(QWidget *, const QString &titolo, const QString &testo, const QStringList &bottoni) override
     {

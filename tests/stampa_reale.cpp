@@ -10,6 +10,10 @@
 //                              (ORBETTO_CUPSD_PID) is stalled, which it then
 //                              wakes: "ferma N" when the teacher was told that
 //                              N sheets wait, "esiti A B C" their outcomes
+//   stampa_reale rifiutate   - three worksheets to a queue that refuses jobs:
+//                              "respinte N" kept, then the queue accepts
+//                              (cupsaccept ORBETTO_STAMPANTE) and they are
+//                              sent again: "dopo N" not out, "esiti ..." 
 // On stdout: "c TEXT" for every piece that must be in the PDF (blanks
 // removed), "righe N" for the longest printed line, "ms N" and "kb N" for
 // the time and peak memory of printing.
@@ -28,6 +32,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTextStream>
 #include <QTimer>
 
@@ -97,6 +102,15 @@ int main(int argc, char *argv[])
         }
         while (esiti.size() < 3 && tempo.elapsed() < 60000)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        if (!ritorno) {
+            // The refused are kept; the queue accepts again and they go.
+            out << "respinte " << piattaforma.schedeRespinte() << '\n';
+            QProcess::execute(QStringLiteral("cupsaccept"), {qEnvironmentVariable("ORBETTO_STAMPANTE")});
+            piattaforma.riprovaStampe();
+            while (esiti.size() < 6 && tempo.elapsed() < 60000)
+                QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+            out << "dopo " << piattaforma.schedeDaStampare() << '\n';
+        }
         out << "esiti " << esiti.join(QLatin1Char(' ')) << '\n';
         for (FinestraProgramma *f : navigatore.aperte())
             f->chiudi();

@@ -68,13 +68,17 @@ for cosa in scheda foglio correzione; do
 done
 [ -n "${ORBETTO_PDF:-}" ] && cp "$base"/*.pdf "$ORBETTO_PDF"/
 
-# A queue that refuses jobs: every sheet reported as not printed, none
-# printed; accepting again, a sheet prints and is reported printed.
+# A queue that refuses jobs: every sheet reported as not printed and kept;
+# accepting again, the three are sent again and printed.
 cupsreject OrbettoPDF
-rifiutate=$(QT_QPA_PLATFORM=offscreen timeout 60 "$programma" rifiutate | awk '/^esiti/ {$1=""; print substr($0, 2)}')
+QT_QPA_PLATFORM=offscreen ORBETTO_STAMPANTE=OrbettoPDF timeout 90 "$programma" rifiutate > "$base/rifiutate.txt" || true
 cupsaccept OrbettoPDF
-echo "refused queue: outcomes '${rifiutate}'"
-[ "$rifiutate" = "2 2 2" ] || { echo "FAIL: rifiutate: outcomes '$rifiutate', not three refused"; errori=1; }
+rifiutate=$(awk '/^esiti/ {$1=""; print substr($0, 2)}' "$base/rifiutate.txt")
+respinte=$(awk '/^respinte/ {print $2}' "$base/rifiutate.txt")
+dopo=$(awk '/^dopo/ {print $2}' "$base/rifiutate.txt")
+echo "refused queue: ${respinte:-?} kept, outcomes '${rifiutate}', ${dopo:-?} not out after accepting"
+[ "$rifiutate" = "2 2 2 0 0 0" ] && [ "$respinte" = 3 ] && [ "$dopo" = 0 ] \
+  || { echo "FAIL: rifiutate: not three refused, kept and then printed"; errori=1; }
 
 # The print server stalls: "Stampa" and the next click still answer at once,
 # and the program ends within seconds, leaving the job behind.

@@ -239,20 +239,48 @@ private slots:
         pf.avvisiStampe.esito(EsitoStampa::Stampata, 0);
         QVERIFY(pf.box.isEmpty());
         pf.avvisiStampe.ferma(3);
-        pf.avvisiStampe.esito(EsitoStampa::NonRiuscita, 2);
         pf.avvisiStampe.esito(EsitoStampa::NessunaStampante, 1);
         const QStringList testi = {
             QStringLiteral("La stampante non risponde.\r\n3 schede aspettano di essere stampate: saranno stampate "
                            "appena la stampante risponde."),
-            QStringLiteral("La scheda non è stata stampata: la stampante non l'ha accettata.\r\nSi può riprovare con \"Stampa\" oppure salvarla con \"Salva PDF\"."),
             QStringLiteral("La scheda non è stata stampata: su questo computer non è configurata nessuna stampante."),
         };
-        QCOMPARE(pf.box.size(), 3);
-        for (int i = 0; i < 3; ++i) {
+        QCOMPARE(pf.box.size(), 2);
+        for (int i = 0; i < 2; ++i) {
             QCOMPARE(pf.box[i].testo, testi[i]);
             QVERIFY(!pf.box[i].domanda);
         }
+
+        // Refused sheets are kept and asked about, counted when the box
+        // shows: try again, later (the exit question counts them), or save.
+        const DisegnoStampa foglio = [](QPagedPaintDevice &p) { return QPainter(&p).isActive(); };
+        pf.box.clear();
+        pf.daStampare = {foglio, foglio};
+        pf.respinte = 2;
+        pf.scelte = {0, 2};
+        pf.avvisiStampe.esito(EsitoStampa::NonRiuscita, 2);
+        QCOMPARE(pf.riprove, 2);
+        pf.respinte = 1;
+        pf.avvisiStampe.esito(EsitoStampa::NonRiuscita, 2);
+        const QString uno = QStringLiteral("La stampante non ha accettato la scheda.\r\n1 scheda non è stata stampata: si "
+                                           "può riprovare oppure salvarla in PDF. [Riprova|Salva in PDF|Più tardi]");
+        QCOMPARE(pf.box.size(), 2);
+        QCOMPARE(pf.box[0].testo, QStringLiteral("La stampante non ha accettato le schede.\r\n2 schede non sono state "
+                                                 "stampate: si può riprovare oppure salvarle in PDF. "
+                                                 "[Riprova|Salva in PDF|Più tardi]"));
+        QCOMPARE(pf.box[1].testo, uno);
+        QCOMPARE(pf.riprove, 2);
+        // Exit after printing sends them again; a refusal then stops the exit.
+        pf.scelte = {0};
+        QVERIFY(!b.nav().ConfermaUscita(b.principale()));
+        QVERIFY(pf.box.last().testo.contains(QStringLiteral("2 schede non sono ancora state stampate.")));
+        QCOMPARE(pf.riprove, 3);
+        pf.respinte = 1;
+        pf.daStampare.pop_back();
+        pf.avvisiStampe.esito(EsitoStampa::NonRiuscita, 1);
+        pf.avvisiStampe.esito(EsitoStampa::Stampata, 0);
         QCOMPARE(pf.terminazioni, 0);
+        QCOMPARE(pf.box.last().testo, uno);
     }
 
     // The real queue with a printer that holds the first sheet: the stall is
@@ -312,8 +340,18 @@ private slots:
         QVERIFY(coda->aspetta(std::chrono::seconds(5)));
         QCOMPARE(consegnati, QList<int>({1, 2, 3}));
         QCOMPARE(esiti[0], std::pair(EsitoStampa::Stampata, 2));
-        QCOMPARE(esiti[2], std::pair(EsitoStampa::NonRiuscita, 0));
+        QCOMPARE(esiti[2], std::pair(EsitoStampa::NonRiuscita, 1));
         QCOMPARE(fermi.size(), 2);
+        // The refused sheet is kept, first among the copies, and goes again.
+        QCOMPARE(coda->respinti(), 1);
+        QCOMPARE(coda->inAttesa(), 1);
+        QCOMPARE(coda->fogli().size(), std::size_t(1));
+        coda->riprova();
+        QTRY_COMPARE(esiti.size(), 4);
+        QCOMPARE(esiti[3], std::pair(EsitoStampa::NonRiuscita, 1));
+        QCOMPARE(consegnati, QList<int>({1, 2, 3, 3}));
+        coda->ritira({coda->fogli()[0].numero});
+        QCOMPARE(coda->inAttesa(), 0);
         coda.reset();
     }
 
