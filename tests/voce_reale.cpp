@@ -23,6 +23,7 @@ int main(int argc, char *argv[])
     piattaforma.di(QString::fromLocal8Bit(argv[2]));
     QTextStream out(stdout);
     int attese = 0;
+    int avvio = 0;
     const QString poi = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     const QString ancora = qEnvironmentVariable("ORBETTO_VOCE_ANCORA");
     bool secondo = false;
@@ -44,7 +45,8 @@ int main(int argc, char *argv[])
             secondo = true;
             piattaforma.di(poi);
             QTimer::singleShot(4000, &app, [&app] { app.exit(0); });
-        } else if (++attese > 300 && s != CodaVoce::Stato::Pronta) {
+        } else if (s != CodaVoce::Stato::Pronta && ++avvio > 300) {
+            // A daemon started on demand may take seconds: 15 s at most.
             app.exit(1);
         }
     });

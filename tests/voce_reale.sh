@@ -60,10 +60,25 @@ kill -9 "$pid"; wait "$pid" 2>/dev/null || true; rm -f "$base/sock"
 avvia_demone "$base/secondo.wav"
 touch "$base/ancora"
 wait "$programma_pid" || { echo "FAIL: after the daemon was killed the program (status $?) said: $(tr '\n' ' ' < "$base/ritorno.txt")"; errori=1; }
+# A daemon someone else started is left running when the program ends.
+kill -0 "$pid" 2>/dev/null || { echo "FAIL: the program ended a daemon it had not started"; errori=1; }
 kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true
 secondi=$( (sox --ignore-length "$base/secondo.wav" -n stat 2>&1 || true) | awk '/^Length/ {print $3}')
 echo "the daemon killed mid-utterance: the next text, ${secondi:-0} s of speech from the new daemon"
 awk -v s="${secondi:-0}" 'BEGIN { exit !(s >= 0.5 && s <= 2.0) }' \
   || { echo "FAIL: the voice did not come back (${secondi:-0} s)"; errori=1; }
+
+# No daemon running: libspeechd starts one, which ends with the program.
+mkdir -p "$base/run" "$base/xdg" && chmod 700 "$base/run"
+cp -r "$base/conf" "$base/xdg/speech-dispatcher"
+echo "pcm.!default { type file; slave.pcm \"null\"; file \"$base/da-solo.wav\"; format \"wav\" }" > "$HOME/.asoundrc"
+(unset SPEECHD_ADDRESS; XDG_RUNTIME_DIR="$base/run" XDG_CONFIG_HOME="$base/xdg" QT_QPA_PLATFORM=offscreen \
+  timeout 60 "$programma" "$modulo" "ventitré" > "$base/da-solo.txt") \
+  || { echo "FAIL: with a daemon started on demand the program said: $(tr '\n' ' ' < "$base/da-solo.txt")"; errori=1; }
+sleep 0.5
+rimasti=$( (pgrep -f "speech-dispatcher.*$base/run" || true) | wc -l)
+secondi=$( (sox --ignore-length "$base/da-solo.wav" -n stat 2>&1 || true) | awk '/^Length/ {print $3}')
+echo "a daemon started on demand: ${secondi:-0} s of speech, ${rimasti} daemon(s) left after the program"
+[ "$rimasti" = 0 ] || { pkill -f "speech-dispatcher.*$base/run" || true; echo "FAIL: the daemon outlived the program"; errori=1; }
 [ "$errori" = 0 ] || exit 1
-echo "3 passed, 0 failed"
+echo "4 passed, 0 failed"
