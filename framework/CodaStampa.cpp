@@ -5,6 +5,7 @@
 #include <cups/cups.h>
 #endif
 #include <QObject>
+#include <QtGlobal>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTimer>
@@ -17,8 +18,32 @@
 
 using Orologio = std::chrono::steady_clock;
 
+#ifdef Q_OS_WIN
+namespace {
+
+// The spooler's answer at the end of a job (EndPage, EndDoc) reaches Qt's
+// print engine, which only warns of it and reports the job done; the
+// warning is the only trace, so it is heard on the printing thread.
+thread_local bool fineRifiutata = false;
+QtMessageHandler altroGestore = nullptr;
+
+void ascoltaStampa(QtMsgType tipo, const QMessageLogContext &contesto, const QString &testo)
+{
+    if (testo.startsWith(QLatin1String("QWin32PrintEngine::end")))
+        fineRifiutata = true;
+    if (altroGestore)
+        altroGestore(tipo, contesto, testo);
+}
+
+} // namespace
+#endif
+
 Stampante stampanteDiSistema()
 {
+#ifdef Q_OS_WIN
+    static std::once_flag ascolto;
+    std::call_once(ascolto, [] { altroGestore = qInstallMessageHandler(ascoltaStampa); });
+#endif
     return {
         .cerca = [] { return !QPrinterInfo::defaultPrinter().isNull(); },
         .consegna =
@@ -27,8 +52,16 @@ Stampante stampanteDiSistema()
                 if (info.isNull())
                     return EsitoStampa::NessunaStampante;
                 QPrinter stampante(info, QPrinter::HighResolution);
+#ifdef Q_OS_WIN
+                // A job the spooler refuses at its start fails the painter.
+                fineRifiutata = false;
+#endif
                 if (!foglio(stampante) || stampante.printerState() == QPrinter::Error)
                     return EsitoStampa::NonRiuscita;
+#ifdef Q_OS_WIN
+                if (fineRifiutata)
+                    return EsitoStampa::NonRiuscita;
+#endif
 #ifdef ORBETTO_CUPS
                 // A server that refuses the job (a queue not accepting, a
                 // full one) is not seen by Qt; libcups keeps the answer to
