@@ -72,10 +72,8 @@ void Navigatore::TornaAlMenu(FinestraProgramma *chiamante, bool azzeraContatori)
     if (!ctx.piattaforma.chiediSiNo(chiamante, testi::titoloBox, QStringLiteral("Vuoi tornare al menù?")))
         return;
     mostraMenu();
-    if (azzeraContatori) {
-        ctx.ContaEsatti = 0;
-        ctx.ContaErrati = 0;
-    }
+    if (azzeraContatori)
+        ctx.punteggio.azzera();
 }
 
 bool Navigatore::ConfermaUscita(QWidget *genitore)

@@ -64,7 +64,7 @@ FinestraAritmetica::~FinestraAritmetica() = default;
 void FinestraAritmetica::carica()
 {
     avanzamento->allAttivazione(ctx.attendeAvanti());
-    AzzeraConteggio(ctx, riscontro());
+    riscontro().azzera();
     vista->SvuotaOrbetto();
     if (const qint16 massimo = massimoAlCaricamento())
         ctx.NumeroMassimo = massimo;
@@ -300,9 +300,9 @@ void FinestraAritmetica::mostraSegno(Posto p)
 void FinestraAritmetica::segnalaErrato(bool conBeep)
 {
     if (conBeep)
-        SegnalaErratoConBeep(ctx, riscontro());
+        riscontro().erratoConBeep();
     else
-        SegnalaErrato(ctx, riscontro());
+        riscontro().errato();
 }
 
 void FinestraAritmetica::animazioneInizia(bool inizio)
@@ -409,10 +409,10 @@ void FinestraAritmetica::giudica()
     if (animazione || Text1->text().isEmpty())
         return;
     if (!digitatoUguale(Text1->text(), risultatoAtteso())) {
-        SegnalaErrato(ctx, riscontro());
+        riscontro().errato();
         return;
     }
-    SegnalaEsatto(ctx, riscontro());
+    riscontro().esatto();
     if (avanzamento->dopoEsatto())
         nuovaOperazione();
 }

@@ -203,7 +203,7 @@ void FinestraFormare::carica()
 {
     if (d.nuovo == Quando::AlCaricamento)
         avanzamento->allAttivazione(ctx.attendeAvanti());
-    AzzeraConteggio(ctx, riscontro());
+    riscontro().azzera();
     vista->SvuotaOrbetto();
     NumeroInCifre = false;
     if (d.riseminaAlCaricamento)
@@ -296,11 +296,11 @@ void FinestraFormare::sceltaDettato(bool si)
 void FinestraFormare::BottoneConferma_Click()
 {
     if (vista->ValoreOrbetto() == numeroDaFormare()) {
-        SegnalaEsatto(ctx, riscontro());
+        riscontro().esatto();
         if (avanzamento->dopoEsatto())
             NuovoNumero();
     } else {
-        SegnalaErrato(ctx, riscontro());
+        riscontro().errato();
     }
 }
 

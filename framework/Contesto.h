@@ -6,6 +6,7 @@
 #include "Attivazioni.h"
 #include "Classe.h"
 #include "Dizione.h"
+#include "Punteggio.h"
 #include "RegistroLezione.h"
 
 #include <cmath>
@@ -14,7 +15,7 @@ class Piattaforma;
 
 // The values the windows share for the run, by the names they always had.
 enum class Condiviso {
-    ContaEsatti, ContaErrati, AttendiBottone, NumeroMassimo, NumeroCorrente,
+    AttendiBottone, NumeroMassimo, NumeroCorrente,
     PrimoAddendo, SecondoAddendo, Somma, TipoScheda,
 };
 
@@ -60,9 +61,9 @@ public:
     // What the windows say aloud, and the "Voce" switch of the run.
     Dizione voce;
 
+    // The answers judged in the run, and their counters.
+    Punteggio punteggio;
     // Shared values of the run (all 16-bit, as the exercises count them).
-    Valore<qint16> ContaEsatti{*this, Condiviso::ContaEsatti};
-    Valore<qint16> ContaErrati{*this, Condiviso::ContaErrati};
     Valore<bool> AttendiBottone{*this, Condiviso::AttendiBottone};
     Valore<qint16> NumeroMassimo{*this, Condiviso::NumeroMassimo};
     Valore<qint16> NumeroCorrente{*this, Condiviso::NumeroCorrente};
@@ -97,9 +98,3 @@ public:
 signals:
     void cambiato(Condiviso quale);
 };
-
-// A counter that stops at the largest 16-bit value instead of wrapping.
-inline qint16 piuUno(qint16 v)
-{
-    return v < 32767 ? qint16(v + 1) : v;
-}

@@ -21,7 +21,7 @@ FinestraEsercizio::~FinestraEsercizio() = default;
 
 void FinestraEsercizio::creaRiscontro(const PostiRiscontro &posti)
 {
-    feedback = std::make_unique<Riscontro>(ctx, area(), posti);
+    feedback = new Riscontro(ctx, area(), posti);
 }
 
 void FinestraEsercizio::richiestaChiusura()
@@ -32,7 +32,7 @@ void FinestraEsercizio::richiestaChiusura()
 QAction *FinestraEsercizio::voceAzzera(const QString &testo)
 {
     QAction *a = voceMenu(QStringLiteral("MenuAzzera"), testo);
-    connect(a, &QAction::triggered, this, [this] { AzzeraConteggio(ctx, *feedback); });
+    connect(a, &QAction::triggered, this, [this] { feedback->azzera(); });
     return a;
 }
 

@@ -48,7 +48,7 @@ private:
 
     Altoparlante *altoparlante = nullptr;
     bool ripetiAnchePerDettato = false;
-    std::unique_ptr<Riscontro> feedback;
+    Riscontro *feedback = nullptr; // a child of the area
     bool azzeraUscendo;
     int larghezzaArea; // twips
 };

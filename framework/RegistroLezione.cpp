@@ -6,19 +6,10 @@
 
 RegistroLezione::RegistroLezione(Contesto &c) : ctx(c)
 {
-    esattiVisti = ctx.ContaEsatti;
-    erratiVisti = ctx.ContaErrati;
-    connect(&ctx, &Contesto::cambiato, this, [this](Condiviso quale) {
-        if (quale != Condiviso::ContaEsatti && quale != Condiviso::ContaErrati)
+    connect(&ctx.punteggio, &Punteggio::risposta, this, [this](bool giusta) {
+        if (aperta < 0)
             return;
-        const bool esatti = quale == Condiviso::ContaEsatti;
-        qint16 &visto = esatti ? esattiVisti : erratiVisti;
-        const qint16 ora = esatti ? ctx.ContaEsatti : ctx.ContaErrati;
-        const bool risposta = ora == visto + 1;
-        visto = ora;
-        if (!risposta || aperta < 0)
-            return;
-        ++(esatti ? elenco[aperta].esatti : elenco[aperta].errati);
+        ++(giusta ? elenco[aperta].esatti : elenco[aperta].errati);
         emit cambiato();
     });
 }

@@ -8,9 +8,8 @@
 class Contesto;
 
 // What the class did in this run, window by window, for the lesson summary.
-// It lives in memory only and names no pupil. An answer is the counter going
-// up by one while the window is open, so the counters' resets (on opening,
-// "Azzera conteggio", leaving a units window) never lose or repeat one.
+// It lives in memory only and names no pupil. It counts the score's answers
+// while the window is open, so the counters' resets never lose or repeat one.
 class RegistroLezione : public QObject
 {
     Q_OBJECT
@@ -45,6 +44,4 @@ private:
     QList<Riga> elenco;
     int aperta = -1;
     double inizio = 0;
-    qint16 esattiVisti = 0;
-    qint16 erratiVisti = 0;
 };

@@ -50,7 +50,7 @@ void suona(Contesto &ctx, const char *nome)
 
 } // namespace
 
-Riscontro::Riscontro(Contesto &ctx, QWidget *area, const PostiRiscontro &p)
+Riscontro::Riscontro(Contesto &c, QWidget *area, const PostiRiscontro &p) : QObject(area), ctx(c)
 {
     // The sad face first, so that the laughing one lies on top until the
     // first answer.
@@ -72,57 +72,40 @@ Riscontro::Riscontro(Contesto &ctx, QWidget *area, const PostiRiscontro &p)
                                            numero);
     EtichettaEsatti->setWordWrap(false);
     EtichettaErrati->setWordWrap(false);
-    azzeraEtichette();
     // A reset shows "0", without the blank of a count.
     const auto testo = [](qint16 n) { return n == 0 ? QStringLiteral("0") : TestoConteggio(n); };
-    QObject::connect(&ctx, &Contesto::cambiato, EtichettaEsatti, [this, &ctx, testo](Condiviso quale) {
-        if (quale == Condiviso::ContaEsatti)
-            scriviContatore(EtichettaEsatti, QStringLiteral("Esatti"), testo(ctx.ContaEsatti));
-        else if (quale == Condiviso::ContaErrati)
-            scriviContatore(EtichettaErrati, QStringLiteral("Errati"), testo(ctx.ContaErrati));
-    });
+    const auto scrivi = [this, testo](qint16 esatti, qint16 errati) {
+        scriviContatore(EtichettaEsatti, QStringLiteral("Esatti"), testo(esatti));
+        scriviContatore(EtichettaErrati, QStringLiteral("Errati"), testo(errati));
+    };
+    scrivi(0, 0);
+    connect(&ctx.punteggio, &Punteggio::conteggi, EtichettaEsatti, scrivi);
+    connect(this, &Riscontro::risposta, this, &Riscontro::mostra);
+    connect(this, &Riscontro::risposta, &ctx.punteggio, &Punteggio::conta);
 }
 
-void Riscontro::azzeraEtichette()
+void Riscontro::segnala(bool giusta, bool beep)
 {
-    scriviContatore(EtichettaEsatti, QStringLiteral("Esatti"), QStringLiteral("0"));
-    scriviContatore(EtichettaErrati, QStringLiteral("Errati"), QStringLiteral("0"));
+    conBeep = beep;
+    emit risposta(giusta);
 }
 
-void SegnalaEsatto(Contesto &ctx, Riscontro &r)
+void Riscontro::mostra(bool giusta)
 {
-    r.ComandoIconaSi->show();
-    r.ComandoIconaNo->hide();
-    ctx.ContaEsatti = piuUno(ctx.ContaEsatti);
-    SuonoEsatto(ctx);
-    ctx.voce.di(QStringLiteral("giusto"));
-}
-
-static void mostraErrato(Contesto &ctx, Riscontro &r)
-{
-    r.ComandoIconaSi->hide();
-    r.ComandoIconaNo->show();
-    ctx.ContaErrati = piuUno(ctx.ContaErrati);
-    ctx.voce.di(QStringLiteral("riprova"));
-}
-
-void SegnalaErrato(Contesto &ctx, Riscontro &r)
-{
-    mostraErrato(ctx, r);
-    SuonoErrato(ctx);
-}
-
-void SegnalaErratoConBeep(Contesto &ctx, Riscontro &r)
-{
-    mostraErrato(ctx, r);
-    if (!ctx.tranquilla)
+    ComandoIconaSi->setVisible(giusta);
+    ComandoIconaNo->setVisible(!giusta);
+    if (giusta)
+        SuonoEsatto(ctx);
+    else if (!conBeep)
+        SuonoErrato(ctx);
+    else if (!ctx.tranquilla)
         ctx.piattaforma.beep();
+    ctx.voce.di(giusta ? QStringLiteral("giusto") : QStringLiteral("riprova"));
 }
 
-void AzzeraConteggio(Contesto &ctx, Riscontro &)
+void Riscontro::azzera()
 {
-    ctx.ContaEsatti = 0;
-    ctx.ContaErrati = 0;
+    ctx.punteggio.azzera();
 }
 
 void SuonoEsatto(Contesto &ctx)

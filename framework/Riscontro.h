@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QObject>
 #include <QPoint>
 
 class Contesto;
@@ -17,16 +18,25 @@ struct PostiRiscontro {
 };
 
 // The feedback controls every judging window carries: the laughing and the
-// sad face, and the two counters with their captions. The counters' labels
-// follow the shared counters by themselves from the first change on ("0"
-// until then, and after every reset).
-class Riscontro
+// sad face, and the two counters with their captions. A window's verdict is
+// its event, risposta: the faces, the sound and the speech answer it, and
+// the run's score counts it. The labels follow the score ("0" until its
+// first change, and after every reset).
+class Riscontro : public QObject
 {
+    Q_OBJECT
 public:
     Riscontro(Contesto &ctx, QWidget *area, const PostiRiscontro &posti);
 
-    // Both labels "0" (a reset shows no blank).
-    void azzeraEtichette();
+    // Laughing face, one more "Esatti", one of the four cheerful sounds.
+    void esatto() { segnala(true, false); }
+    // Sad face, one more "Errati", the soft low sound.
+    void errato() { segnala(false, false); }
+    // The same, with the system beep instead of the sound.
+    void erratoConBeep() { segnala(false, true); }
+    // Labels "0", counters 0: "Azzera conteggio", and every window as it
+    // opens. The exercise in progress is not touched.
+    void azzera();
 
     Faccia *ComandoIconaSi;
     Faccia *ComandoIconaNo;
@@ -34,17 +44,16 @@ public:
     QLabel *EtichettaEsatti;
     QLabel *Label2;
     QLabel *EtichettaErrati;
-};
 
-// Laughing face, one more "Esatti", one of the four cheerful sounds.
-void SegnalaEsatto(Contesto &ctx, Riscontro &r);
-// Sad face, one more "Errati", the soft low sound.
-void SegnalaErrato(Contesto &ctx, Riscontro &r);
-// The same as SegnalaErrato, with the system beep instead of the sound.
-void SegnalaErratoConBeep(Contesto &ctx, Riscontro &r);
-// Labels "0", counters 0: "Azzera conteggio", and every window as it opens.
-// The exercise in progress is not touched.
-void AzzeraConteggio(Contesto &ctx, Riscontro &r);
+signals:
+    void risposta(bool giusta);
+
+private:
+    void segnala(bool giusta, bool beep);
+    void mostra(bool giusta);
+    Contesto &ctx;
+    bool conBeep = false;
+};
 
 void SuonoEsatto(Contesto &ctx);
 void SuonoErrato(Contesto &ctx);
@@ -66,7 +75,7 @@ public:
 
     // On load or activation: "avanti" shown only when the window waits.
     void allAttivazione(bool attendiBottone);
-    // After SegnalaEsatto. Returns true when the next exercise must start now.
+    // After a right answer. Returns true when the next exercise must start now.
     bool dopoEsatto();
     // "avanti" pressed: the confirming control works again. The caller then
     // starts the next exercise.

@@ -166,7 +166,7 @@ void FinestraLeggere::carica()
     if (d.riseminaAlCaricamento)
         ctx.piattaforma.riseminaDallOrologio();
     if (d.azzera == Quando::AlCaricamento)
-        AzzeraConteggio(ctx, riscontro());
+        riscontro().azzera();
     if (d.massimo && d.scriveMassimo == Quando::AlCaricamento)
         ctx.NumeroMassimo = massimoDellaClasse(ctx, d.massimo, d.massimi);
     vista->SvuotaOrbetto();
@@ -176,7 +176,7 @@ void FinestraLeggere::attivata()
 {
     avanzamento->allAttivazione(ctx.attendeAvanti());
     if (d.azzera == Quando::AllAttivazione) {
-        AzzeraConteggio(ctx, riscontro());
+        riscontro().azzera();
         vista->SvuotaOrbetto();
     }
     if (d.massimo && d.scriveMassimo == Quando::AllAttivazione)
@@ -246,14 +246,14 @@ void FinestraLeggere::giudica()
         return;
     ctx.voce.di(QStringLiteral("hai scritto ") + daDire(testo));
     if (esatta(testo)) {
-        SegnalaEsatto(ctx, riscontro());
+        riscontro().esatto();
         if (avanzamento->dopoEsatto()) {
             NuovoNumero();
             casella->clear();
             casella->setFocus();
         }
     } else {
-        SegnalaErrato(ctx, riscontro());
+        riscontro().errato();
         casella->setFocus();
     }
 }

@@ -158,8 +158,8 @@ private slots:
             esegui(QStringLiteral("import -window root '%1/%2.png'").arg(QString::fromLocal8Bit(cartella), nome), 10000);
         QVERIFY2(conta.pressioni > 5, "the X server sent no auto-repeat: the hold proves nothing");
         QCOMPARE(box->text(), sbagliata);
-        qInfo("%s: %d pressioni di Invio ricevute, Errati %d", qPrintable(nome), conta.pressioni, int(ctx.ContaErrati));
-        QCOMPARE(int(ctx.ContaErrati), 1);
+        qInfo("%s: %d pressioni di Invio ricevute, Errati %d", qPrintable(nome), conta.pressioni, int(ctx.punteggio.errati()));
+        QCOMPARE(int(ctx.punteggio.errati()), 1);
         QCOMPARE(f->findChild<QLabel *>(QStringLiteral("EtichettaErrati"))->text().trimmed(), QStringLiteral("1"));
         for (FinestraProgramma *aperta : nav.aperte())
             aperta->chiudi();

@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(b.testo(QStringLiteral("Label5")), QStringLiteral("Scrivi il risultato"));
         QVERIFY(mostrata(b, QStringLiteral("Text1")));
         scrivi(b, QStringLiteral("10"));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
     }
 
     void senzaRiportoSaltaIlCambio()
@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(b.testo(QStringLiteral("Label5")), QStringLiteral("Scrivi il risultato"));
         QVERIFY(mostrata(b, QStringLiteral("Text1")));
         b.clic(QStringLiteral("BottoneCambio"));
-        QCOMPARE(b.ctx.ContaErrati, qint16(1));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(1));
         QCOMPARE(b.piattaforma.nomiSuoni().last(), QStringLiteral("no.wav"));
         QVERIFY(b.piattaforma.pause.isEmpty());
         QVERIFY(b.trova<QPushButton>(QStringLiteral("BottoneCambio"))->isEnabled());
@@ -242,7 +242,7 @@ private slots:
         b.clic(QStringLiteral("BottoneCambio"));
         QCOMPARE(conteggio(f, Posto::da), 9);
         QCOMPARE(conteggio(f, Posto::u), 12);
-        QCOMPARE(b.ctx.ContaErrati, qint16(0));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(0));
         QVERIFY(b.piattaforma.pause.isEmpty());
         // The tens marker for a 9 lies where a place 9 would be, one step
         // above place 8 (5355 twips for place 0, 420 a step, beads 435 high).
@@ -261,9 +261,9 @@ private slots:
         QCOMPARE(f->orbetto().ValoreOrbetto(), 61);
         scrivi(b, QStringLiteral("61.5"));
         scrivi(b, QStringLiteral(""));
-        QCOMPARE(b.ctx.ContaErrati, qint16(1));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(1));
         scrivi(b, QStringLiteral("6 1"));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         // Waiting: the box is read-only, "avanti" enabled; beads still move.
         auto *box = b.trova<QLineEdit>(QStringLiteral("Text1"));
         QVERIFY(box->isReadOnly() && b.trova<QPushButton>(QStringLiteral("BottoneAvanti"))->isEnabled());
@@ -280,7 +280,7 @@ private slots:
         premi(b, "Bot_u", 7);
         b.clic(QStringLiteral("BottoneCambio"));
         scrivi(b, QStringLiteral("61"));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(2));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(2));
         b.piattaforma.valori = {0.0, valore(40, 89), 0.0};
         b.clic(QStringLiteral("BottoneAvanti"));
         QVERIFY(!box->isReadOnly() && box->isHidden());
@@ -296,7 +296,7 @@ private slots:
         premi(b, "Bot_u", 8);
         b.piattaforma.valori = {0.0, valore(2, 18), valore(30, 89), 0.0};
         scrivi(b, QStringLiteral("98"));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         QCOMPARE(f->orbetto().ValoreOrbetto(), 0);
         QCOMPARE(b.ctx.Somma, qint16(40));
         QCOMPARE(b.principale()->sfondo(), QColor(255, 128, 0));
@@ -405,7 +405,7 @@ private slots:
         QVERIFY(mostrata(b, QStringLiteral("Text1")));
         QCOMPARE(b.testo(QStringLiteral("Label3")), QStringLiteral(" 7"));
         scrivi(b, QStringLiteral("7"));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         Q_UNUSED(f);
     }
 
@@ -417,7 +417,7 @@ private slots:
         QCOMPARE(f->orbetto().ValoreOrbetto(), 12);
         QVERIFY(!mostrata(b, QStringLiteral("Text1")));
         b.clic(QStringLiteral("BottoneCambio2")); // fewer than ten tens: a beep
-        QCOMPARE(b.ctx.ContaErrati, qint16(1));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(1));
         QCOMPARE(b.piattaforma.beep_, 1);
         QVERIFY(!b.piattaforma.nomiSuoni().contains(QStringLiteral("no.wav")));
         b.clic(QStringLiteral("BottoneCambio"));

@@ -77,14 +77,15 @@ private slots:
         QCOMPARE(b.principale()->sfondo(), QColor(255, 192, 192));
         b.clic(QStringLiteral("BottoneConferma"));
         QCOMPARE(b.testo(QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
     }
 
     void massimo19SoloDa1a19()
     {
         Banco b;
         b.apri(QStringLiteral("Command6"));
-        b.ctx.ContaEsatti = 4;
+        for (int i = 0; i < 4; ++i)
+            b.ctx.punteggio.conta(true);
         b.menu(QStringLiteral("mnuMassimo"));
         auto *cornice = b.trova<QWidget>(QStringLiteral("CorniceNumeroMassimo"));
         QVERIFY(!cornice->isHidden());
@@ -94,7 +95,7 @@ private slots:
         b.clic(QStringLiteral("OpzioneNumeroMassimo(0)"));
         QVERIFY(cornice->isHidden());
         QCOMPARE(b.ctx.NumeroMassimo, qint16(19));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(4)); // a maximum leaves the counters
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(4)); // a maximum leaves the counters
         bool visto19 = false;
         for (int i = 0; i < 2000; ++i) {
             formare(b)->NuovoNumero();
@@ -250,7 +251,7 @@ private slots:
         b.apri(QStringLiteral("Command14"));
         b.clic(QStringLiteral("BottoneConferma"));
         b.clic(QStringLiteral("BottoneConferma"));
-        QVERIFY(b.ctx.ContaEsatti + b.ctx.ContaErrati == 2);
+        QVERIFY(b.ctx.punteggio.esatti() + b.ctx.punteggio.errati() == 2);
         // The title bar's close asks the same question as "Esci".
         b.principale()->close();
         QCOMPARE(b.piattaforma.box.last().testo, QStringLiteral("Vuoi tornare al menù?"));
@@ -258,17 +259,17 @@ private slots:
         b.piattaforma.risposte = {true};
         b.menu(QStringLiteral("mnuEsci"));
         QCOMPARE(b.principale()->objectName(), QStringLiteral("FormMenu"));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(0)); // the units windows reset on leaving
-        QCOMPARE(b.ctx.ContaErrati, qint16(0));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(0)); // the units windows reset on leaving
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(0));
 
         b.clic(QStringLiteral("Command6"));
         QCOMPARE(b.testo(QStringLiteral("EtichettaEsatti")), QStringLiteral("0"));
         b.clic(QStringLiteral("BottoneConferma"));
-        const qint16 errati = b.ctx.ContaErrati;
-        QVERIFY(errati + b.ctx.ContaEsatti == 1);
+        const qint16 errati = b.ctx.punteggio.errati();
+        QVERIFY(errati + b.ctx.punteggio.esatti() == 1);
         b.piattaforma.risposte = {true};
         b.menu(QStringLiteral("mnuEsci"));
-        QCOMPARE(b.ctx.ContaErrati, errati); // kept by the tens windows
+        QCOMPARE(b.ctx.punteggio.errati(), errati); // kept by the tens windows
         QCOMPARE(b.nav().aperte().size(), 1);
     }
 
@@ -348,10 +349,12 @@ private slots:
         QFETCH(QString, bottone);
         Banco b;
         FinestraProgramma *f = b.apri(bottone);
-        b.ctx.ContaErrati = 32766;
-        b.ctx.ContaEsatti = 32766;
-        SegnalaErrato(b.ctx, qobject_cast<FinestraEsercizio *>(f)->riscontro());
-        SegnalaEsatto(b.ctx, qobject_cast<FinestraEsercizio *>(f)->riscontro());
+        for (int i = 0; i < 32766; ++i) {
+            b.ctx.punteggio.conta(false);
+            b.ctx.punteggio.conta(true);
+        }
+        qobject_cast<FinestraEsercizio *>(f)->riscontro().errato();
+        qobject_cast<FinestraEsercizio *>(f)->riscontro().esatto();
         for (const char *nome : {"EtichettaErrati", "EtichettaEsatti"}) {
             auto *l = b.trova<QLabel>(QString::fromLatin1(nome));
             QCOMPARE(l->text(), QStringLiteral(" 32767"));

@@ -172,16 +172,16 @@ private slots:
         FinestraLeggere *f = apri(b, "Command10", 456, 999, false);
         b.piattaforma.valori = {0.0, 0.0, valore(456, 999), 0.0, 0.0, valore(456, 999)};
         rispondi(f, QStringLiteral("4 5 6"));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         QVERIFY(f->risposta()->text().isEmpty()); // automatic: next number, box emptied
         QCOMPARE(b.ctx.NumeroCorrente, qint16(456));
         rispondi(f, QStringLiteral("456abc"));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(2));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(2));
         rispondi(f, QStringLiteral("456.5"));
-        QCOMPARE(b.ctx.ContaErrati, qint16(1));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(1));
         QCOMPARE(f->risposta()->text(), QStringLiteral("456.5")); // stays for correcting
         rispondi(f, QStringLiteral("abc"));
-        QCOMPARE(b.ctx.ContaErrati, qint16(2));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(2));
     }
 
     void puntoDiventaBlankInF9999b()
@@ -191,13 +191,13 @@ private slots:
         QTest::keyClicks(f->risposta(), QStringLiteral("2.345"));
         QCOMPARE(f->risposta()->text(), QStringLiteral("2 345"));
         QTest::keyClick(f->risposta(), Qt::Key_Return);
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         for (const char *giusta : {"2,345", "2a345"}) {
             b.clic(QStringLiteral("BottoneAvanti"));
             b.ctx.NumeroCorrente = 2345;
             rispondi(f, QString::fromLatin1(giusta));
         }
-        QCOMPARE(b.ctx.ContaEsatti, qint16(3));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(3));
         // A "." into the empty box stays a ".".
         b.clic(QStringLiteral("BottoneAvanti"));
         QTest::keyClicks(f->risposta(), QStringLiteral(".5"));
@@ -209,16 +209,16 @@ private slots:
         Banco b;
         FinestraLeggere *f = apri(b, "Command11", 17, 9999);
         QTest::keyClick(f->risposta(), Qt::Key_Return);
-        QCOMPARE(b.ctx.ContaErrati, qint16(1));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(1));
         Banco z;
         FinestraLeggere *g = apri(z, "Command11", 0, 9999);
         QTest::keyClick(g->risposta(), Qt::Key_Return);
-        QCOMPARE(z.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(z.ctx.punteggio.esatti(), qint16(1));
         for (const char *bottone : {"Command16", "Command35", "Command10", "Command15", "Command12"}) {
             Banco c;
             FinestraLeggere *h = apri(c, bottone, 0, 9);
             QTest::keyClick(h->risposta(), Qt::Key_Return);
-            QCOMPARE(c.ctx.ContaErrati + c.ctx.ContaEsatti, 0);
+            QCOMPARE(c.ctx.punteggio.errati() + c.ctx.punteggio.esatti(), 0);
         }
     }
 
@@ -255,10 +255,10 @@ private slots:
             tieniInvioX11(b.piattaforma, f->risposta(), 3);
         else
             tieniInvioRegistrato(b.piattaforma, f->risposta(), flusso >= 3, flusso == 4);
-        QCOMPARE(int(b.ctx.ContaErrati), 1);
+        QCOMPARE(int(b.ctx.punteggio.errati()), 1);
         // The next Enter, a separate keystroke, judges again.
         tieniInvioX11(b.piattaforma, f->risposta(), 0);
-        QCOMPARE(int(b.ctx.ContaErrati), 2);
+        QCOMPARE(int(b.ctx.punteggio.errati()), 2);
     }
 
     void invioCheChiudeUnBoxNonGiudica()
@@ -268,12 +268,12 @@ private slots:
         QTest::keyClicks(f->risposta(), QStringLiteral("9"));
         // The press went to the message box; only the release arrives here.
         rilasciaInvio(f->risposta());
-        QCOMPARE(b.ctx.ContaErrati, qint16(0));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(0));
         Banco p;
         FinestraLeggere *g = apri(p, "Command5", 2, 9);
         QTest::keyClicks(g->risposta(), QStringLiteral("tre"));
         rilasciaInvio(g->risposta());
-        QCOMPARE(p.ctx.ContaErrati, qint16(0));
+        QCOMPARE(p.ctx.punteggio.errati(), qint16(0));
     }
 
     void paroleInMaiuscoloEsatte()
@@ -284,7 +284,7 @@ private slots:
         QTest::keyClicks(f->risposta(), QStringLiteral("venti"));
         QCOMPARE(f->risposta()->text(), QStringLiteral("VENTI"));
         QTest::keyClick(f->risposta(), Qt::Key_Return);
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
 
         const struct {
             int numero;
@@ -297,9 +297,9 @@ private slots:
         };
         for (const auto &caso : casi) {
             b.ctx.NumeroCorrente = qint16(caso.numero);
-            const qint16 esatti = b.ctx.ContaEsatti;
+            const qint16 esatti = b.ctx.punteggio.esatti();
             rispondi(f, QString::fromUtf8(caso.risposta));
-            QVERIFY2((b.ctx.ContaEsatti > esatti) == caso.giusta, caso.risposta);
+            QVERIFY2((b.ctx.punteggio.esatti() > esatti) == caso.giusta, caso.risposta);
         }
     }
 
@@ -312,7 +312,7 @@ private slots:
         f->risposta()->paste();
         QCOMPARE(f->risposta()->text(), QStringLiteral("ventuno"));
         QTest::keyClick(f->risposta(), Qt::Key_Return);
-        QCOMPARE(b.ctx.ContaErrati, qint16(1));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(1));
     }
 
     void paroleDeiMigliaia()
@@ -321,12 +321,12 @@ private slots:
         FinestraLeggere *f = apri(b, "Command12", 1000, 9999);
         rispondi(f, QStringLiteral("UNOMILA"));
         rispondi(f, QStringLiteral("MILLE"));
-        QCOMPARE(b.ctx.ContaErrati, qint16(1));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         b.clic(QStringLiteral("BottoneAvanti"));
         b.ctx.NumeroCorrente = 2345;
         rispondi(f, QStringLiteral("duemilatrecentoquarantacinque"));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(2));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(2));
         // F9999c: "." stays, and an empty box does nothing.
         b.clic(QStringLiteral("BottoneAvanti"));
         QTest::keyClicks(f->risposta(), QStringLiteral("A.B"));
@@ -351,7 +351,7 @@ private slots:
         QVERIFY(avanti->isEnabled());
         // A second Enter cannot judge: the box is closed.
         QTest::keyClick(f->risposta(), Qt::Key_Return);
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         // A new exercise by activation keeps the waiting state.
         AltraFinestra altra(b.ctx);
         attiva(&altra);
@@ -405,12 +405,12 @@ private slots:
         }
         rispondi(f, QStringLiteral("07"));
         rispondi(f, QStringLiteral(" 7"));
-        QCOMPARE(b.ctx.ContaEsatti + b.ctx.ContaErrati, 2);
+        QCOMPARE(b.ctx.punteggio.esatti() + b.ctx.punteggio.errati(), 2);
         // Every activation of a units window starts the counters again.
         AltraFinestra altra(b.ctx);
         attiva(&altra);
         attiva(f);
-        QCOMPARE(b.ctx.ContaEsatti + b.ctx.ContaErrati, 0);
+        QCOMPARE(b.ctx.punteggio.esatti() + b.ctx.punteggio.errati(), 0);
         QCOMPARE(b.testo(QStringLiteral("EtichettaErrati")), QStringLiteral("0"));
         auto *u = b.trova<QPushButton>(QStringLiteral("Bot_u"));
         const int prima = f->orbetto().ValoreOrbetto();

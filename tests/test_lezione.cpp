@@ -184,8 +184,8 @@ private slots:
             b.clic(QStringLiteral("BottoneAvanti"));
         }
         QCOMPARE(b.principale()->sfondo(), sfondoTranquillo());
-        QCOMPARE(int(b.ctx.ContaEsatti), 3);
-        QCOMPARE(int(b.ctx.ContaErrati), 1);
+        QCOMPARE(int(b.ctx.punteggio.esatti()), 3);
+        QCOMPARE(int(b.ctx.punteggio.errati()), 1);
         QVERIFY(b.piattaforma.suoni.isEmpty());
         QCOMPARE(b.piattaforma.beep_, 0);
     }

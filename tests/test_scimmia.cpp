@@ -200,13 +200,13 @@ public:
             if (auto *f = qobject_cast<FinestraProgramma *>(w))
                 principali += f->isVisible() && f->ruolo() == FinestraProgramma::Ruolo::Principale;
         QCOMPARE(principali, 1);
-        QVERIFY(b.ctx.ContaEsatti >= 0 && b.ctx.ContaErrati >= 0);
+        QVERIFY(b.ctx.punteggio.esatti() >= 0 && b.ctx.punteggio.errati() >= 0);
         FinestraProgramma *w = b.principale();
         QVERIFY(w);
         if (auto *l = w->findChild<QLabel *>(QStringLiteral("EtichettaEsatti"))) {
-            QCOMPARE(l->text(), b.ctx.ContaEsatti == 0 ? QStringLiteral("0") : TestoConteggio(b.ctx.ContaEsatti));
+            QCOMPARE(l->text(), b.ctx.punteggio.esatti() == 0 ? QStringLiteral("0") : TestoConteggio(b.ctx.punteggio.esatti()));
             QCOMPARE(w->findChild<QLabel *>(QStringLiteral("EtichettaErrati"))->text(),
-                     b.ctx.ContaErrati == 0 ? QStringLiteral("0") : TestoConteggio(b.ctx.ContaErrati));
+                     b.ctx.punteggio.errati() == 0 ? QStringLiteral("0") : TestoConteggio(b.ctx.punteggio.errati()));
         }
         const VistaOrbetto *vista = nullptr;
         bool animazione = false;
@@ -289,7 +289,7 @@ private slots:
             s.verifica();
             if (QTest::currentTestFailed())
                 QFAIL(qPrintable(QStringLiteral("after action %1").arg(i)));
-            giudizi += b.ctx.ContaEsatti + b.ctx.ContaErrati > 0;
+            giudizi += b.ctx.punteggio.esatti() + b.ctx.punteggio.errati() > 0;
         }
         qInfo("%s: 1500 actions, %d with answers counted, %d pauses of animation, %d boxes",
               qPrintable(bottone), giudizi, int(b.piattaforma.pause.size()), int(b.piattaforma.box.size()));
@@ -375,7 +375,7 @@ private slots:
                 if (avanti->isEnabled())
                     avanti->click();
             }
-            QCOMPARE(ctx.ContaEsatti + ctx.ContaErrati, 20);
+            QCOMPARE(ctx.punteggio.esatti() + ctx.punteggio.errati(), 20);
             piattaforma.suonaWav(cartella + QStringLiteral("/suoni/si.wav"));
             navigatore.ApriEsercizio(QStringLiteral("Form99a"));
             navigatore.principale()->findChild<QAction *>(QStringLiteral("mnuStampa"))->trigger();

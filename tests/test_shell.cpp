@@ -488,31 +488,38 @@ private slots:
         QVERIFY(!r.ComandoIconaSi->isHidden() && !r.ComandoIconaNo->isHidden());
         QCOMPARE(r.ComandoIconaSi->geometry(), r.ComandoIconaNo->geometry());
 
+        QList<bool> verdetti;
+        connect(&b.ctx.punteggio, &Punteggio::risposta, [&verdetti](bool giusta) { verdetti.append(giusta); });
         for (int i = 0; i < 3; ++i)
-            SegnalaErrato(b.ctx, r);
-        SegnalaEsatto(b.ctx, r);
+            r.errato();
+        r.esatto();
+        QCOMPARE(verdetti, QList<bool>({false, false, false, true}));
         QCOMPARE(r.EtichettaErrati->text(), QStringLiteral(" 3"));
         QCOMPARE(r.EtichettaEsatti->text(), QStringLiteral(" 1"));
         QVERIFY(!r.ComandoIconaSi->isHidden() && r.ComandoIconaNo->isHidden());
         QCOMPARE(b.piattaforma.nomiSuoni().mid(0, 3), QStringList(3, QStringLiteral("no.wav")));
         QVERIFY(b.piattaforma.suoni[0].startsWith(QStringLiteral("/prova/orbetto/suoni/")));
 
-        AzzeraConteggio(b.ctx, r);
+        r.azzera();
         QCOMPARE(r.EtichettaEsatti->text(), QStringLiteral("0"));
         QCOMPARE(r.EtichettaErrati->text(), QStringLiteral("0"));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(0));
-        SegnalaEsatto(b.ctx, r);
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(0));
+        QCOMPARE(verdetti.size(), 4); // a reset is no answer
+        r.esatto();
         QCOMPARE(r.EtichettaEsatti->text(), QStringLiteral(" 1"));
 
-        b.ctx.ContaErrati = 32767;
-        SegnalaErratoConBeep(b.ctx, r);
+        for (int i = 0; i < 32767; ++i)
+            b.ctx.punteggio.conta(false);
+        r.erratoConBeep();
         QCOMPARE(r.EtichettaErrati->text(), QStringLiteral(" 32767"));
         QCOMPARE(b.piattaforma.beep_, 1);
         QVERIFY(r.ComandoIconaSi->isHidden() && !r.ComandoIconaNo->isHidden());
-        // The labels follow the shared counters, whoever changes them.
-        b.ctx.ContaEsatti = 7;
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(32767));
+        // The labels follow the run's score, whoever it counts for.
+        for (int i = 0; i < 6; ++i)
+            b.ctx.punteggio.conta(true);
         QCOMPARE(r.EtichettaEsatti->text(), QStringLiteral(" 7"));
-        AzzeraConteggio(b.ctx, r);
+        r.azzera();
         QCOMPARE(r.EtichettaEsatti->text(), QStringLiteral("0"));
         QCOMPARE(r.EtichettaErrati->text(), QStringLiteral("0"));
     }

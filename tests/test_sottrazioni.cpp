@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(b.testo(QStringLiteral("Label5")), QStringLiteral("scrivi il risultato"));
         QVERIFY(mostrata(b, QStringLiteral("Text1")));
         scrivi(b, QStringLiteral("25"));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
     }
 
     // Every state of the borrow reaches the screen before its pause.
@@ -129,10 +129,10 @@ private slots:
         FinestraAritmetica *f = apri99d(b, 52, 27);
         clic(b, "Bot_u", 12);
         b.clic(QStringLiteral("BottoneCambio")); // no tens to break
-        QCOMPARE(b.ctx.ContaErrati, qint16(1));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(1));
         clic(b, "Bot_da", 1);
         b.clic(QStringLiteral("BottoneCambio")); // twelve units already
-        QCOMPARE(b.ctx.ContaErrati, qint16(2));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(2));
         QCOMPARE(b.piattaforma.nomiSuoni().count(QStringLiteral("no.wav")), 2);
         QCOMPARE(conteggio(f, Posto::u), 12);
         QCOMPARE(conteggio(f, Posto::da), 1);
@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(b.testo(QStringLiteral("Label6")), QStringLiteral("Inserisci il risultato"));
         QVERIFY(mostrata(b, QStringLiteral("Text1")));
         scrivi(b, QStringLiteral("0"));
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         Q_UNUSED(f);
     }
 
@@ -206,7 +206,7 @@ private slots:
         b.clic(QStringLiteral("Bot_ricomincia"));
         b.clic(QStringLiteral("BottoneCambio"));
         QCOMPARE(b.piattaforma.beep_, 1);
-        QCOMPARE(b.ctx.ContaErrati, qint16(1));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(1));
     }
 
     void form99c1MaiIlCambioSulloSchermo()
@@ -228,7 +228,7 @@ private slots:
             QCOMPARE(qobject_cast<AddizioneGuidata *>(f)->fase(), 4);
             scrivi(b, QString::number(b.ctx.Somma));
         }
-        QCOMPARE(b.ctx.ContaEsatti, qint16(50));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(50));
     }
 
     void quarantasetteMenoTrentadue()

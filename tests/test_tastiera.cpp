@@ -85,8 +85,8 @@ private slots:
                  QStringLiteral("unità: 3 palline"));
         QVERIFY(tabFino(QStringLiteral("BottoneConferma")));
         tasto(Qt::Key_Return);
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
-        QCOMPARE(b.ctx.ContaErrati, qint16(0));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
+        QCOMPARE(b.ctx.punteggio.errati(), qint16(0));
         QVERIFY(tabFino(QStringLiteral("BottoneAvanti")));
         b.piattaforma.valori = {0.0, valore(6, 99)};
         tasto(Qt::Key_Space);
@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(fuoco()->objectName(), QStringLiteral("Text1"));
         QTest::keyClicks(fuoco(), QStringLiteral("15"));
         QTest::keyClick(fuoco(), Qt::Key_Return);
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
     }
 
     // When the window waits, a right result leaves the focus on "avanti"
@@ -136,10 +136,10 @@ private slots:
         QVERIFY(testo->isVisible());
         QTest::keyClicks(testo, QString::number(somma));
         QTest::keyClick(testo, Qt::Key_Return);
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         QCOMPARE(fuoco()->objectName(), QStringLiteral("BottoneAvanti"));
         tasto(Qt::Key_Return);
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         QCOMPARE(fuoco()->objectName(), QStringLiteral("Bot_da"));
     }
 
@@ -194,7 +194,7 @@ private slots:
         } else {
             return; // the operations: their start is the same step as at opening
         }
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         b.clic(QStringLiteral("BottoneAvanti"));
         QCOMPARE(fuoco()->objectName(), primo);
     }
@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(fuoco()->objectName(), QStringLiteral("TestoNumero"));
         QTest::keyClicks(fuoco(), QStringLiteral("ventuno"));
         QTest::keyClick(fuoco(), Qt::Key_Return);
-        QCOMPARE(b.ctx.ContaEsatti, qint16(1));
+        QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         QCOMPARE(nomeAccessibile(b.trova<QWidget>(QStringLiteral("EtichettaEsatti"))), QStringLiteral("Esatti: 1"));
     }
 

@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(detti(b), QStringList{QStringLiteral("cinquantasette")});
         // The judging stays the window's own.
         b.clic(QStringLiteral("BottoneConferma"));
-        QCOMPARE(b.ctx.ContaErrati, 1);
+        QCOMPARE(b.ctx.punteggio.errati(), 1);
         // The voice lost while the pupil listens: "ascolta" shows the number.
         b.piattaforma.senzaVoce = true;
         b.clic(QStringLiteral("SegnoDettato"));
