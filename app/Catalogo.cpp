@@ -18,7 +18,7 @@ namespace {
 template <class Finestra, class Descrizione>
 auto da(const Descrizione &riga)
 {
-    return [&riga](Contesto &ctx, const QString &nome) -> FinestraProgramma * { return new Finestra(ctx, nome, riga); };
+    return [&riga](Officina &o, const QString &nome) -> FinestraProgramma * { return new Finestra(o.ctx, nome, riga); };
 }
 
 using S = Sezione;
@@ -81,10 +81,12 @@ const std::vector<VoceCatalogo> voci = {
     {.nome = "formSt999b", .crea = da<FinestraScheda>(finestreSchede::leggiCentinaia)},
     {.nome = "formSt9999b", .crea = da<FinestraScheda>(finestreSchede::leggiMigliaia)},
     {.nome = "formStampa",
-     .crea = [](Contesto &ctx, const QString &nome) -> FinestraProgramma * { return new FormStampa(ctx, nome); }},
+     .crea = [](Officina &o, const QString &nome) -> FinestraProgramma * { return new FormStampa(o.ctx, nome); }},
     // The lesson summary, from the menu.
     {.nome = "FormRiepilogo",
-     .crea = [](Contesto &ctx, const QString &nome) -> FinestraProgramma * { return new FinestraRiepilogo(ctx, nome); }},
+     .crea = [](Officina &o, const QString &nome) -> FinestraProgramma * {
+         return new FinestraRiepilogo(o.ctx, nome, o.lezione);
+     }},
 };
 
 } // namespace
@@ -102,10 +104,10 @@ const VoceCatalogo *voceCatalogo(const QString &nome)
     return nullptr;
 }
 
-FinestraProgramma *creaFinestra(const QString &nome, Contesto &ctx)
+FinestraProgramma *creaFinestra(const QString &nome, Officina &officina)
 {
     const VoceCatalogo *v = voceCatalogo(nome);
-    return v ? v->crea(ctx, nome) : nullptr;
+    return v ? v->crea(officina, nome) : nullptr;
 }
 
 QString nomeSezione(Sezione sezione)

@@ -11,6 +11,14 @@
 
 class Contesto;
 class FinestraProgramma;
+class RegistroLezione;
+
+// What a window is built with: the run's context, and for the summary the
+// lesson's register.
+struct Officina {
+    Contesto &ctx;
+    RegistroLezione &lezione;
+};
 
 // Where a window stands on the menu, by the numbers it works with.
 enum class Sezione { Unita, DecineUnita, CentinaiaDecineUnita, Migliaia, Schede };
@@ -19,7 +27,7 @@ enum class Sezione { Unita, DecineUnita, CentinaiaDecineUnita, Migliaia, Schede 
 // how it is built and, for an exercise, its button on the menu.
 struct VoceCatalogo {
     const char *nome = "";
-    std::function<FinestraProgramma *(Contesto &, const QString &nome)> crea = {};
+    std::function<FinestraProgramma *(Officina &, const QString &nome)> crea = {};
     Sezione sezione = Sezione::Schede;
     // On the menu (none: a side window, opened from another window).
     const char *bottone = nullptr;
@@ -35,4 +43,4 @@ const VoceCatalogo *voceCatalogo(const QString &nome);
 QString nomeSezione(Sezione sezione);
 
 // Builds the window of that name; nullptr for a name the program does not have.
-FinestraProgramma *creaFinestra(const QString &nome, Contesto &ctx);
+FinestraProgramma *creaFinestra(const QString &nome, Officina &officina);

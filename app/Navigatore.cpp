@@ -10,7 +10,7 @@
 #include "framework/Testi.h"
 
 Navigatore::Navigatore(Contesto &c)
-    : ctx(c), stampe(c.piattaforma, c.piattaforma, c.piattaforma, [this] { return static_cast<QWidget *>(finestraPrincipale.data()); },
+    : ctx(c), lezione_(c.punteggio, c.piattaforma), stampe(c.piattaforma, c.piattaforma, c.piattaforma, [this] { return static_cast<QWidget *>(finestraPrincipale.data()); },
                      [this] { esci(); })
 {
 }
@@ -53,14 +53,14 @@ void Navigatore::mostraPrincipale(FinestraProgramma *nuova)
     // The lesson counts the time and answers of each exercise window.
     const VoceCatalogo *riga = voceCatalogo(nuova->objectName());
     if (riga && riga->bottone)
-        ctx.lezione.entra(nuova->objectName(), nomeSezione(riga->sezione), QString::fromUtf8(riga->didascalia.testo));
+        lezione_.entra(nuova->objectName(), nomeSezione(riga->sezione), QString::fromUtf8(riga->didascalia.testo));
     else
-        ctx.lezione.esce();
+        lezione_.esce();
 }
 
 FinestraProgramma *Navigatore::ApriEsercizio(const QString &nome)
 {
-    FinestraProgramma *esercizio = creaFinestra(nome, ctx);
+    FinestraProgramma *esercizio = creaFinestra(nome, officina_);
     if (!esercizio)
         return nullptr;
     mostraPrincipale(esercizio);
@@ -79,7 +79,7 @@ void Navigatore::TornaAlMenu(FinestraProgramma *chiamante, bool azzeraContatori)
 bool Navigatore::ConfermaUscita(QWidget *genitore)
 {
     // Once the class did something, the summary is offered before it is lost.
-    if (!ctx.lezione.vuoto()) {
+    if (!lezione_.vuoto()) {
         const int scelta = ctx.piattaforma.scegli(
             genitore, testi::titoloBox,
             QStringLiteral("Vuoi uscire dal programma?\n\nIl riepilogo della lezione non viene conservato: "
@@ -104,7 +104,7 @@ bool Navigatore::ConfermaUscita(QWidget *genitore)
 void Navigatore::esci()
 {
     fine = true;
-    ctx.lezione.esce();
+    lezione_.esce();
     ctx.attivazioni.ferma();
     const auto tutte = aperte();
     for (FinestraProgramma *f : tutte)
@@ -127,7 +127,7 @@ FinestraProgramma *Navigatore::mostraAffiancata(const QString &nome)
 {
     QPointer<FinestraProgramma> &posto = affiancate[nome];
     if (!posto || !posto->isVisible()) {
-        FinestraProgramma *nuova = creaFinestra(nome, ctx);
+        FinestraProgramma *nuova = creaFinestra(nome, officina_);
         if (!nuova)
             return nullptr;
         posto = nuova;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "AvvisiStampa.h"
+#include "Catalogo.h"
+#include "lesson/RegistroLezione.h"
 #include "framework/FinestraProgramma.h"
 
 #include <QList>
@@ -43,7 +45,9 @@ public:
     // Shows a side window, creating it on first use; an open one is only
     // brought forward and keeps what it shows.
     FinestraProgramma *mostraAffiancata(const QString &nome);
-
+    // What the class did in this run, for the summary.
+    RegistroLezione &lezione() { return lezione_; }
+    Officina &officina() { return officina_; }
 
     FinestraProgramma *principale() const { return finestraPrincipale; }
     FinestraProgramma *affiancata(const QString &nome) const;
@@ -60,6 +64,8 @@ private:
     void esci();
 
     Contesto &ctx;
+    RegistroLezione lezione_;
+    Officina officina_{ctx, lezione_};
     QPointer<FinestraProgramma> finestraPrincipale;
     QMap<QString, QPointer<FinestraProgramma>> affiancate;
     bool fine = false;

@@ -7,7 +7,6 @@
 #include "Classe.h"
 #include "Dizione.h"
 #include "Punteggio.h"
-#include "RegistroLezione.h"
 
 #include <cmath>
 
@@ -82,11 +81,10 @@ public:
     bool schermoIntero = false;
 
     // The teacher's lesson, for the whole run: the class year that bounds
-    // the numbers, the calm mode (one pale background, no sounds, the
-    // advance waits for "avanti"), and what was done, for the summary.
+    // the numbers, and the calm mode (one pale background, no sounds, the
+    // advance waits for "avanti").
     Classe classe = Classe::Libera;
     bool tranquilla = false;
-    RegistroLezione lezione{*this};
 
     // Whether a right answer waits for "avanti": always in calm mode.
     bool attendeAvanti() const { return AttendiBottone || tranquilla; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FinestraRiepilogo.h"
 
+#include "RegistroLezione.h"
 #include "TestoRiepilogo.h"
 #include "framework/Colori.h"
 #include "framework/Contesto.h"
@@ -14,28 +15,16 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace {
 
 constexpr int puntiSulFoglio = 11;
 
-QTableWidgetItem *cella(const QString &testo, bool numero, bool grassetto)
-{
-    auto *c = new QTableWidgetItem(testo);
-    c->setTextAlignment(Qt::AlignVCenter | (numero ? Qt::AlignRight : Qt::AlignLeft));
-    if (grassetto) {
-        QFont f = c->font();
-        f.setBold(true);
-        c->setFont(f);
-    }
-    return c;
-}
-
 } // namespace
 
-FinestraRiepilogo::FinestraRiepilogo(Contesto &c, const QString &nome)
-    : FinestraProgramma(c, nome, 9570, 7200, Ruolo::Affiancata)
+FinestraRiepilogo::FinestraRiepilogo(Contesto &c, const QString &nome, RegistroLezione &l)
+    : FinestraProgramma(c, nome, 9570, 7200, Ruolo::Affiancata), lezione(l)
 {
     setWindowTitle(QStringLiteral("Riepilogo della lezione"));
     impostaSfondo(sfondoTranquillo());
@@ -47,12 +36,11 @@ FinestraRiepilogo::FinestraRiepilogo(Contesto &c, const QString &nome)
     data = controlli::etichetta(a, QStringLiteral("EtichettaData"), QString(), QRect(3960, 780, 5370, 375), testo,
                                 Qt::AlignRight | Qt::AlignTop);
 
-    tabella = new QTableWidget(0, 5, a);
+    tabella = new QTableView(a);
     tabella->setObjectName(QStringLiteral("TabellaRiepilogo"));
+    tabella->setModel(&lezione);
     geo::colloca(tabella, QRect(240, 1320, 9090, 5640));
     geo::impostaCarattere(tabella, geo::carattere(QStringLiteral("Arial"), 11));
-    tabella->setHorizontalHeaderLabels({QStringLiteral("Sezione"), QStringLiteral("Esercizio"), QStringLiteral("Tempo"),
-                                        QStringLiteral("Esatti"), QStringLiteral("Errati")});
     tabella->verticalHeader()->hide();
     tabella->installEventFilter(this);
     tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -80,7 +68,9 @@ FinestraRiepilogo::FinestraRiepilogo(Contesto &c, const QString &nome)
             &FinestraRiepilogo::salvaPdf);
     connect(voceMenu(QStringLiteral("mnuesci"), QStringLiteral("Esci")), &QAction::triggered, this,
             &FinestraRiepilogo::chiudi);
-    connect(&ctx.lezione, &RegistroLezione::cambiato, this, &FinestraRiepilogo::aggiorna);
+    // The table follows the register by itself; the words around it follow
+    // its first and last rows.
+    connect(&lezione, &QAbstractItemModel::rowsInserted, this, &FinestraRiepilogo::aggiorna);
 }
 
 bool FinestraRiepilogo::eventFilter(QObject *oggetto, QEvent *evento)
@@ -93,7 +83,7 @@ bool FinestraRiepilogo::eventFilter(QObject *oggetto, QEvent *evento)
 
 TestoSuCarta FinestraRiepilogo::sulFoglio() const
 {
-    return {.righe = riepilogo::righeSulFoglio(ctx.lezione.righe(), ctx.classe, ctx.tranquilla, ctx.piattaforma.oggi()),
+    return {.righe = riepilogo::righeSulFoglio(lezione.righe(), ctx.classe, ctx.tranquilla, ctx.piattaforma.oggi()),
             .carattere = FormStampa::caratterePerFoglio,
             .punti = puntiSulFoglio};
 }
@@ -113,22 +103,8 @@ void FinestraRiepilogo::aggiorna()
 {
     classe->setText(riepilogo::rigaClasse(ctx.classe));
     data->setText(riepilogo::rigaData(ctx.piattaforma.oggi()));
-    const QList<RegistroLezione::Riga> righe = ctx.lezione.righe();
-    vuota->setVisible(righe.isEmpty());
-    tabella->setVisible(!righe.isEmpty());
-    tabella->setRowCount(0);
-    if (righe.isEmpty())
-        return;
-    auto aggiungi = [this](const RegistroLezione::Riga &r, bool totale) {
-        const int i = tabella->rowCount();
-        tabella->insertRow(i);
-        tabella->setItem(i, 0, cella(r.sezione, false, totale));
-        tabella->setItem(i, 1, cella(r.esercizio, false, totale));
-        tabella->setItem(i, 2, cella(riepilogo::durata(r.secondi), true, totale));
-        tabella->setItem(i, 3, cella(QString::number(r.esatti), true, totale));
-        tabella->setItem(i, 4, cella(QString::number(r.errati), true, totale));
-    };
-    for (const RegistroLezione::Riga &r : righe)
-        aggiungi(r, false);
-    aggiungi(riepilogo::totale(righe), true);
+    vuota->setVisible(lezione.vuoto());
+    tabella->setVisible(!lezione.vuoto());
+    // The visit still open has gone on since the table last showed it.
+    lezione.aggiornaDurata();
 }

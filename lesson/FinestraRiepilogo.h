@@ -4,16 +4,19 @@
 #include "framework/FinestraProgramma.h"
 #include "framework/Impaginazione.h"
 
+class RegistroLezione;
+
 class QLabel;
-class QTableWidget;
+class QTableView;
 
 // "Riepilogo della lezione": what each exercise window of the run saw, on
-// the screen, on paper or as a PDF file. It follows the lesson while open.
+// the screen, on paper or as a PDF file. It shows the lesson's register,
+// which it follows while open.
 class FinestraRiepilogo : public FinestraProgramma
 {
     Q_OBJECT
 public:
-    FinestraRiepilogo(Contesto &ctx, const QString &nome);
+    FinestraRiepilogo(Contesto &ctx, const QString &nome, RegistroLezione &lezione);
 
     void carica() override { aggiorna(); }
     void attivata() override { aggiorna(); }
@@ -32,5 +35,6 @@ private:
     QLabel *classe;
     QLabel *data;
     QLabel *vuota;
-    QTableWidget *tabella;
+    RegistroLezione &lezione;
+    QTableView *tabella;
 };

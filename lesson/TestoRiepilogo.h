@@ -2,7 +2,7 @@
 #pragma once
 
 #include "framework/Classe.h"
-#include "framework/RegistroLezione.h"
+#include "RegistroLezione.h"
 
 #include <QDate>
 #include <QStringList>

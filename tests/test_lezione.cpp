@@ -15,7 +15,8 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTableWidget>
+#include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 
 namespace {
@@ -235,7 +236,7 @@ private slots:
         rispondi(b, QStringLiteral("x"));
         esci(b, 20);
 
-        const QList<RegistroLezione::Riga> righe = b.ctx.lezione.righe();
+        const QList<RegistroLezione::Riga> righe = b.nav().lezione().righe();
         QCOMPARE(righe.size(), 3);
         QCOMPARE(righe[0].finestra, QStringLiteral("Form6"));
         QCOMPARE(righe[0].sezione, QStringLiteral("unità"));
@@ -255,11 +256,24 @@ private slots:
         b.menu(QStringLiteral("mnuRiepilogo"));
         auto *finestra = qobject_cast<FinestraRiepilogo *>(b.nav().affiancata(QStringLiteral("FormRiepilogo")));
         QVERIFY(finestra);
-        auto *tabella = finestra->findChild<QTableWidget *>(QStringLiteral("TabellaRiepilogo"));
-        QCOMPARE(tabella->rowCount(), 4);
-        QCOMPARE(tabella->item(3, 1)->text(), QStringLiteral("Totale"));
-        QCOMPARE(tabella->item(3, 3)->text(), QStringLiteral("5"));
-        QCOMPARE(tabella->item(3, 2)->text(), QStringLiteral("4 min 00 s"));
+        auto *tabella = finestra->findChild<QTableView *>(QStringLiteral("TabellaRiepilogo"));
+        const QAbstractItemModel *m = tabella->model();
+        QCOMPARE(m->rowCount(), 4);
+        QCOMPARE(m->index(3, 1).data().toString(), QStringLiteral("Totale"));
+        QCOMPARE(m->index(3, 3).data().toString(), QStringLiteral("5"));
+        QCOMPARE(m->index(3, 2).data().toString(), QStringLiteral("4 min 00 s"));
+        QVERIFY(m->index(3, 0).data(Qt::FontRole).value<QFont>().bold());
+        // An answer changes its row and the totals, in place.
+        QSignalSpy cambi(m, &QAbstractItemModel::dataChanged);
+        b.clic(QStringLiteral("Command16"));
+        QCOMPARE(m->rowCount(), 4);
+        giusta(b);
+        QCOMPARE(m->index(0, 3).data().toString(), QStringLiteral("4"));
+        QCOMPARE(m->index(3, 3).data().toString(), QStringLiteral("6"));
+        QVERIFY(std::any_of(cambi.begin(), cambi.end(), [](const QList<QVariant> &c) {
+            return c[0].toModelIndex().row() == 0 && c[1].toModelIndex().column() >= 3;
+        }));
+        esci(b, 0);
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext is not installed");
         QTemporaryDir cartella;
@@ -272,7 +286,7 @@ private slots:
         for (const char *atteso : {"Riepilogo della lezione", "Classe: terza", "Data: martedì 8 dicembre 2026",
                                    "decine e unità", "scrivi il numero in lettere", "3 min 00 s"})
             QVERIFY2(letto.contains(QString::fromUtf8(atteso)), atteso);
-        QVERIFY(letto.contains(QRegularExpression(QStringLiteral("Totale +4 min 00 s +5 +2"))));
+        QVERIFY(letto.contains(QRegularExpression(QStringLiteral("Totale +4 min 00 s +6 +2"))));
         QVERIFY(b.piattaforma.box.last().testo.startsWith(QString::fromUtf8("Il riepilogo è stato salvato nel file:")));
     }
 

@@ -419,13 +419,13 @@ private slots:
             const QString nome = QString::fromLatin1(v.nome);
             QVERIFY2(!nomi.contains(nome), v.nome);
             nomi.insert(nome);
-            std::unique_ptr<FinestraProgramma> f(creaFinestra(nome, b.ctx));
+            std::unique_ptr<FinestraProgramma> f(creaFinestra(nome, b.nav().officina()));
             QVERIFY2(f && f->objectName() == nome, v.nome);
             QCOMPARE(f->ruolo() == FinestraProgramma::Ruolo::Principale, v.bottone != nullptr);
             bottoni += v.bottone ? 1 : 0;
         }
         QCOMPARE(bottoni, 18);
-        QVERIFY(!creaFinestra(QStringLiteral("Form0"), b.ctx));
+        QVERIFY(!creaFinestra(QStringLiteral("Form0"), b.nav().officina()));
         b.finoAlMenu();
         QCOMPARE(b.principale()->findChildren<QPushButton *>(QRegularExpression(QStringLiteral("^Command(?!1$)"))).size(),
                  bottoni);
