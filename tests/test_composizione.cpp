@@ -66,12 +66,12 @@ private slots:
 
     void numeriComeLiScriveLaScheda()
     {
-        QCOMPARE(S(7), QStringLiteral(" 7"));
-        QCOMPARE(S(34), QStringLiteral(" 34"));
-        QCOMPARE(D(34), QStringLiteral(" 3 4"));
-        QCOMPARE(D(7), QStringLiteral(" 7"));
-        QCOMPARE(D(0), QStringLiteral(" 0"));
-        QCOMPARE(D(40), QStringLiteral(" 4 0"));
+        QCOMPARE(conBlank(7), QStringLiteral(" 7"));
+        QCOMPARE(conBlank(34), QStringLiteral(" 34"));
+        QCOMPARE(cifreSpaziate(34), QStringLiteral(" 3 4"));
+        QCOMPARE(cifreSpaziate(7), QStringLiteral(" 7"));
+        QCOMPARE(cifreSpaziate(0), QStringLiteral(" 0"));
+        QCOMPARE(cifreSpaziate(40), QStringLiteral(" 4 0"));
     }
 
     void addizioniUnaColonnaTreRighe()
@@ -84,7 +84,7 @@ private slots:
         FaiScheda(b.ctx, 15, 3, 1, f);
         const QString titolo = QStringLiteral("\r\n           ESEGUI LE ADDIZIONI\r\n\r\n");
         const QString fine = QStringLiteral("     \r\n\r\n");
-        // Cells: three blanks, S(b), " + ", S(a), then the blank line or the
+        // Cells: three blanks, conBlank(b), " + ", conBlank(a), then the blank line or the
         // result, padded to 25 characters.
         QCOMPARE(f.scheda, titolo + QStringLiteral("        34 +  27 = ______    ") + fine +
                                QStringLiteral("        0 +  80 = ______     ") + fine +

@@ -38,17 +38,17 @@ Cella esercizio(Contesto &ctx, int tipo)
         const int a = ctx.estrai(80) + 1;
         const int b = ctx.estrai(100 - a);
         if (tipo == 15)
-            return {tre + S(b) + QStringLiteral(" + ") + S(a) + QStringLiteral(" = ______ "),
-                    tre + S(b) + QStringLiteral(" + ") + S(a) + QStringLiteral(" = ") + S(a + b)};
-        return {tre + S(a + b) + QStringLiteral(" - ") + S(b) + QStringLiteral(" = ______ "),
-                tre + S(a + b) + QStringLiteral(" - ") + S(b) + QStringLiteral(" = ") + S(a)};
+            return {tre + conBlank(b) + QStringLiteral(" + ") + conBlank(a) + QStringLiteral(" = ______ "),
+                    tre + conBlank(b) + QStringLiteral(" + ") + conBlank(a) + QStringLiteral(" = ") + conBlank(a + b)};
+        return {tre + conBlank(a + b) + QStringLiteral(" - ") + conBlank(b) + QStringLiteral(" = ______ "),
+                tre + conBlank(a + b) + QStringLiteral(" - ") + conBlank(b) + QStringLiteral(" = ") + conBlank(a)};
     }
     const Cifre c = estraiCifre(ctx);
     if (tipo == 16)
-        return {tre + D(c.y) + QStringLiteral(" + ") + D(c.r) + QStringLiteral(" = ____ "),
-                tre + D(c.y) + QStringLiteral(" + ") + D(c.r) + QStringLiteral(" = ") + S(c.x)};
-    return {tre + D(c.x) + QStringLiteral(" - ") + D(c.y) + QStringLiteral(" = ____ "),
-            tre + D(c.x) + QStringLiteral(" - ") + D(c.y) + QStringLiteral(" = ") + S(c.r)};
+        return {tre + cifreSpaziate(c.y) + QStringLiteral(" + ") + cifreSpaziate(c.r) + QStringLiteral(" = ____ "),
+                tre + cifreSpaziate(c.y) + QStringLiteral(" + ") + cifreSpaziate(c.r) + QStringLiteral(" = ") + conBlank(c.x)};
+    return {tre + cifreSpaziate(c.x) + QStringLiteral(" - ") + cifreSpaziate(c.y) + QStringLiteral(" = ____ "),
+            tre + cifreSpaziate(c.x) + QStringLiteral(" - ") + cifreSpaziate(c.y) + QStringLiteral(" = ") + conBlank(c.r)};
 }
 
 void allunga(QString &riga, int lunghezza)
@@ -59,15 +59,15 @@ void allunga(QString &riga, int lunghezza)
 
 } // namespace
 
-QString S(int n)
+QString conBlank(int n)
 {
     return n >= 0 ? QLatin1Char(' ') + QString::number(n) : QString::number(n);
 }
 
-QString D(int n)
+QString cifreSpaziate(int n)
 {
     const int decine = n / 10;
-    return decine != 0 ? S(decine) + S(n % 10) : S(n % 10);
+    return decine != 0 ? conBlank(decine) + conBlank(n % 10) : conBlank(n % 10);
 }
 
 void FaiScheda(Contesto &ctx, int tipo, int righe, int colonne, Foglio &foglio)

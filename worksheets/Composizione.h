@@ -15,11 +15,11 @@ struct Foglio {
     QString correzione;
 };
 
-// S(n): the number with one leading blank (" 7", " 34").
-QString S(int n);
-// D(n), 0 to 99: the digits spelled one by one with their blanks
+// conBlank(n): the number with one leading blank (" 7", " 34").
+QString conBlank(int n);
+// cifreSpaziate(n), 0 to 99: the digits spelled one by one with their blanks
 // (" 3 4"), the tens left out when 0 (" 7").
-QString D(int n);
+QString cifreSpaziate(int n);
 
 // Appends one complete sheet of kind tipo (15 to 18) to the foglio:
 // additions, additions without exchange, subtractions, subtractions without

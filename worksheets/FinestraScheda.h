@@ -42,8 +42,6 @@ public:
 
     void carica() override;
     void Genera8Numeri();
-    // Kind a's public procedure; it does nothing.
-    void Genera2() {}
 
     // Runs registra (which records the page) with the boxes as on paper:
     // number words may break between their parts, so the type grows to
