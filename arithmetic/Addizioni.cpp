@@ -79,7 +79,8 @@ qint16 Addizione999::risultatoAtteso() const
 
 int Addizione999::cifra(Posto p) const
 {
-    return p == Posto::h ? CifraH : p == Posto::da ? CifraDa : CifraU;
+    const RegoleCentinaia::Aste c = regole.cifrePrimo();
+    return p == Posto::h ? c.h : p == Posto::da ? c.da : c.u;
 }
 
 void Addizione999::preparaOperazione()
@@ -89,10 +90,7 @@ void Addizione999::preparaOperazione()
     spegniAvanti();
     impostaSfondo(ColoreCasuale(ctx));
     impostaOperazione(ctx, estraiConCambio999(ctx));
-    CifraH = qint16(ctx.PrimoAddendo / 100);
-    const int resto = ctx.PrimoAddendo - 100 * CifraH;
-    CifraDa = qint16(resto / 10);
-    CifraU = qint16(resto % 10);
+    regole.inizia({.primo = ctx.PrimoAddendo, .secondo = ctx.SecondoAddendo, .somma = ctx.Somma});
     for (Posto p : {Posto::u, Posto::da, Posto::h})
         collocaSegno(p, cifra(p));
     mostraOperazione(TestoConteggio(ctx.PrimoAddendo) + QStringLiteral(" + ") +
@@ -104,16 +102,7 @@ void Addizione999::dopoAggiunta(Posto p)
     // Each rod's marker appears once the rod holds the first number's digit.
     if (orbetto().conteggio(p) >= cifra(p))
         mostraSegno(p);
-    Controlla();
-}
-
-void Addizione999::Controlla()
-{
-    if (orbetto().conteggio(Posto::u) > 9 || orbetto().conteggio(Posto::da) > 9)
-        return;
-    if (orbetto().ValoreOrbetto() == ctx.Somma)
-        mostraRisultato();
-    aggiornaConteggi();
+    eseguiPasso(nullptr, regole.dopo(Mossa::Aggiunta, asteOra()));
 }
 
 void Addizione999::ricominciaOperazione()

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FinestraGuidata.h"
+#include "RegoleCentinaia.h"
 
 // Form99c (with exchange) and Form99c1 (without): the addition on two rods
 // guided through four phases, with a prompt and a tick at every step.
@@ -35,15 +36,15 @@ protected:
     void preparaOperazione() override;
     void ricominciaOperazione() override;
     void dopoAggiunta(Posto p) override;
-    void dopoRimozione(Posto) override { Controlla(); }
-    void dopoCambio() override { Controlla(); }
+    void dopoRimozione(Posto) override { eseguiPasso(nullptr, regole.dopo(Mossa::Rimozione, asteOra())); }
+    void dopoCambio() override { eseguiPasso(nullptr, regole.dopo(Mossa::Cambio, asteOra())); }
     qint16 massimoAlCaricamento() const override { return 999; }
 
 private:
-    void Controlla();
+    using Mossa = RegoleCentinaia::Mossa;
     int cifra(Posto p) const;
 
     QPushButton *BottoneCambio;
     QPushButton *BottoneCambio2;
-    qint16 CifraU = 0, CifraDa = 0, CifraH = 0;
+    RegoleCentinaia regole{RegoleCentinaia::Operazione::Addizione};
 };

@@ -148,6 +148,19 @@ void FinestraAritmetica::aggiornaConteggi()
     }
 }
 
+RegoleCentinaia::Aste FinestraAritmetica::asteOra() const
+{
+    return {.h = vista->conteggio(Posto::h), .da = vista->conteggio(Posto::da), .u = vista->conteggio(Posto::u)};
+}
+
+void FinestraAritmetica::eseguiPasso(QLabel *prompt, const RegoleCentinaia::Passo &passo)
+{
+    if (prompt && !passo.prompt.isEmpty())
+        mostraPrompt(prompt, passo.prompt);
+    if (passo.risultato)
+        mostraRisultato();
+}
+
 QLabel *FinestraAritmetica::etichettaPrompt(const QString &nome, const QRect &posto)
 {
     return controlli::etichetta(area(), nome, QString(),

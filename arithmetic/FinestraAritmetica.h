@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Cambio.h"
+#include "RegoleCentinaia.h"
 #include "abacus/ModelloOrbetto.h"
 #include "framework/FinestraEsercizio.h"
 
@@ -20,10 +22,8 @@ class SequenzaCambio;
 class VistaOrbetto;
 struct GeometriaAsta;
 
-// Where an arithmetic window puts the controls every one of them has.
 // What sets one column-arithmetic window apart; the window's own class
 // brings the rest (its rods, buttons and prompts).
-enum class Cambio { Senza, Con };
 struct DescrizioneAritmetica {
     Cambio cambio = Cambio::Con;
     // The "Stampa" item that opens the composer on this sheet (none: no item).
@@ -31,6 +31,7 @@ struct DescrizioneAritmetica {
     qint16 tipoScheda = 0;
 };
 
+// Where an arithmetic window puts the controls every one of them has.
 struct DisposizioneAritmetica {
     int larghezza = 0, altezza = 0; // client area (twips)
     QRect numero = {};              // EtichettaNumero, the operation
@@ -93,6 +94,10 @@ protected:
 
     QLabel *etichettaConteggio(Posto p, const QString &nome, QPoint posto);
     void aggiornaConteggi();
+    // The three-rod windows: the beads on the rods, for their rules, and
+    // what the rules decided (its prompt into prompt, when there is one).
+    RegoleCentinaia::Aste asteOra() const;
+    void eseguiPasso(QLabel *prompt, const RegoleCentinaia::Passo &passo);
     QLabel *etichettaPrompt(const QString &nome, const QRect &posto);
     QPushButton *bottoneCambio(const QString &nome, const QRect &posto);
     // A marker line across a rod, from x1 to x2; hidden until placed and shown.

@@ -98,27 +98,12 @@ void Sottrazione999::preparaOperazione()
     spegniAvanti();
     nascondiRisultato();
     impostaOperazione(ctx, estraiConCambio999(ctx));
+    regole.inizia({.primo = ctx.PrimoAddendo, .secondo = ctx.SecondoAddendo, .somma = ctx.Somma});
     mostraOperazione(operazione(ctx));
-    mostraPrompt(Label6, QStringLiteral(" Inserisci il primo numero premendo sui bottoni +h  +da  +u"));
-}
-
-void Sottrazione999::Controlla1()
-{
-    if (orbetto().ValoreOrbetto() == ctx.Somma)
-        mostraPrompt(Label6, QStringLiteral(" Togli le palline da eliminare cliccando sui bottoni -h  -da  -u.     "
-                                       "Esegui se necessario il cambio."));
-}
-
-void Sottrazione999::ControllaResto()
-{
-    if (orbetto().conteggio(Posto::u) <= 9 && orbetto().conteggio(Posto::da) <= 9 &&
-        orbetto().ValoreOrbetto() == ctx.PrimoAddendo) {
-        mostraPrompt(Label6, QStringLiteral("Inserisci il risultato"));
-        mostraRisultato();
-    }
+    mostraPrompt(Label6, regole.primoPrompt());
 }
 
 void Sottrazione999::ricominciaOperazione()
 {
-    mostraPrompt(Label6, QStringLiteral(" Inserisci il primo numero premendo sui bottoni di centinaia, decine ed unità."));
+    mostraPrompt(Label6, regole.promptDaCapo());
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FinestraGuidata.h"
+#include "RegoleCentinaia.h"
 
 // Form99d (with the borrow) and Form99d1 (without): the subtraction on two
 // rods, the minuend put on with "+", the subtrahend taken off with "-".
@@ -31,13 +32,13 @@ protected:
     qint16 risultatoAtteso() const override;
     void preparaOperazione() override;
     void ricominciaOperazione() override;
-    void dopoAggiunta(Posto) override { Controlla1(); }
-    void dopoRimozione(Posto) override { ControllaResto(); }
+    void dopoAggiunta(Posto) override { eseguiPasso(Label6, regole.dopo(Mossa::Aggiunta, asteOra())); }
+    void dopoRimozione(Posto) override { eseguiPasso(Label6, regole.dopo(Mossa::Rimozione, asteOra())); }
 
 private:
-    void Controlla1();
-    void ControllaResto();
+    using Mossa = RegoleCentinaia::Mossa;
 
+    RegoleCentinaia regole{RegoleCentinaia::Operazione::Sottrazione};
     QLabel *Label6;
     QPushButton *BottoneCambio;
     QPushButton *BottoneCambio2;

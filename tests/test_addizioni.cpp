@@ -6,7 +6,6 @@
 #include "abacus/VistaOrbetto.h"
 #include "arithmetic/Addizioni.h"
 #include "arithmetic/Estrazioni.h"
-#include "arithmetic/RegoleColonna.h"
 #include "framework/Applicazione.h"
 #include "framework/Geometria.h"
 
@@ -60,80 +59,6 @@ class TestAddizioni : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { preparaApplicazione(*qApp); }
-
-    // The guided column without a window: for each case, the abacus after
-    // each move (value, beads on the units rod) and the steps the rules give.
-    void regoleDellaColonna()
-    {
-        using R = RegoleColonna;
-        using F = R::Fase;
-        struct Mossa {
-            int valore, unita;
-            F fase;               // the phase after it
-            int suoni;            // the sounds it plays
-            bool risultato;       // the result box opens
-            const char *prompt;   // the last prompt it shows (nullptr: none)
-        };
-        struct Esempio {
-            const char *nome;
-            R::Operazione op;
-            Cambio cambio;
-            R::Operandi numeri;
-            std::vector<Mossa> mosse;
-        };
-        const auto A = R::Operazione::Addizione, S = R::Operazione::Sottrazione;
-        const Esempio casi[] = {
-            {"27 + 35, the exchange", A, Cambio::Con, {27, 35, 62},
-             {{20, 0, F::PrimoNumero, 0, false, nullptr},
-              {27, 7, F::SecondoNumero, 1, false, "aggiungi il numero  35 nell'orbetto"},
-              {61, 11, F::SecondoNumero, 0, false, nullptr},
-              {62, 12, F::Cambio, 1, false, "Esegui il cambio"},
-              {62, 2, F::Risultato, 1, true, "Scrivi il risultato"},
-              {62, 2, F::Risultato, 0, true, nullptr}}},
-            {"23 + 14, nothing to exchange", A, Cambio::Senza, {23, 14, 37},
-             {{23, 3, F::SecondoNumero, 1, false, "aggiungi il numero  14 nell'orbetto"},
-              {37, 7, F::Risultato, 2, true, "Scrivi il risultato"}}},
-            {"62 - 35, the borrow", S, Cambio::Con, {27, 35, 62},
-             {{27, 7, F::PrimoNumero, 0, false, nullptr},
-              {62, 2, F::SecondoNumero, 1, false,
-               "togli il numero  35 con i bottoni  -da  e -u. Esegui il cambio se necessario"},
-              {52, 2, F::SecondoNumero, 0, false, nullptr},
-              {27, 7, F::SecondoNumero, 1, true, "scrivi il risultato"},
-              {28, 8, F::SecondoNumero, 0, false, nullptr},
-              {27, 7, F::SecondoNumero, 1, true, "scrivi il risultato"}}},
-            {"58 - 23, no borrow", S, Cambio::Senza, {35, 23, 58},
-             {{58, 8, F::SecondoNumero, 1, false, "togli il numero  23 con i bottoni  -da  e -u. "}}},
-        };
-        for (const Esempio &c : casi) {
-            R regole(c.op, c.cambio);
-            regole.inizia(c.numeri);
-            QCOMPARE(regole.fase(), F::PrimoNumero);
-            int i = 0;
-            for (const Mossa &m : c.mosse) {
-                const QByteArray dove = QByteArray(c.nome) + ", move " + QByteArray::number(++i);
-                const auto passi = regole.dopo(m.valore, m.unita);
-                int suoni = 0;
-                bool risultato = false;
-                QString prompt;
-                for (const R::Passo &p : passi) {
-                    suoni += p.suono ? 1 : 0;
-                    risultato = risultato || p.risultato;
-                    if (!p.prompt.isEmpty())
-                        prompt = p.prompt;
-                }
-                QVERIFY2(regole.fase() == m.fase, dove);
-                QVERIFY2(suoni == m.suoni, dove);
-                QVERIFY2(risultato == m.risultato, dove);
-                QVERIFY2(prompt == QString::fromUtf8(m.prompt ? m.prompt : ""), dove + " " + prompt.toUtf8());
-            }
-        }
-        R somma(R::Operazione::Addizione, Cambio::Con);
-        somma.inizia({8, 5, 13});
-        QCOMPARE(somma.primoPrompt(), QStringLiteral("inserisci il numero  8 nell'orbetto"));
-        R differenza(R::Operazione::Sottrazione, Cambio::Con);
-        differenza.inizia({8, 5, 13});
-        QCOMPARE(differenza.primoPrompt(), QStringLiteral("inserisci il numero  13 premendo i bottoni +da  e +u"));
-    }
 
     void estrazioniNeiLimiti()
     {
