@@ -13,7 +13,7 @@ cartella="${1:-$radice/build}"
 shift || true
 
 pacchetti=(
-  cmake g++ make pkg-config libspeechd-dev libcups2-dev
+  cmake g++ make pkg-config libspeechd-dev libcups2-dev libicu-dev
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-qpa-plugins
   fonts-comic-neue fonts-liberation
   speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
