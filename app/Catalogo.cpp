@@ -81,7 +81,7 @@ const std::vector<VoceCatalogo> voci = {
     {.nome = "formSt999b", .crea = da<FinestraScheda>(finestreSchede::leggiCentinaia)},
     {.nome = "formSt9999b", .crea = da<FinestraScheda>(finestreSchede::leggiMigliaia)},
     {.nome = "formStampa",
-     .crea = [](Officina &o, const QString &nome) -> FinestraProgramma * { return new FormStampa(o.ctx, nome); }},
+     .crea = [](Officina &o, const QString &nome) -> FinestraProgramma * { return new FormStampa(o.ctx, nome, o.tipoScheda); }},
     // The lesson summary, from the menu.
     {.nome = "FormRiepilogo",
      .crea = [](Officina &o, const QString &nome) -> FinestraProgramma * {

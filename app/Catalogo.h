@@ -18,6 +18,8 @@ class RegistroLezione;
 struct Officina {
     Contesto &ctx;
     RegistroLezione &lezione;
+    // The composer's sheet, as the window that asked for it last wants.
+    qint16 tipoScheda = 15;
 };
 
 // Where a window stands on the menu, by the numbers it works with.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "worksheets/FormStampa.h"
 #include "Navigatore.h"
 
 #include "Catalogo.h"
@@ -36,6 +37,7 @@ void Navigatore::collega(FinestraProgramma *f)
     QObject::connect(f, &FinestraProgramma::chiedeEsercizio, f, [this](const QString &nome) { ApriEsercizio(nome); });
     QObject::connect(f, &FinestraProgramma::chiedeAffiancata, f,
                      [this](const QString &nome) { mostraAffiancata(nome); });
+    QObject::connect(f, &FinestraProgramma::chiedeComposizione, f, [this](qint16 tipo) { mostraComposizione(tipo); });
     QObject::connect(f, &FinestraProgramma::chiedeInformazioni, f, [this, f] { MostraInformazioni(f); });
     QObject::connect(f, &FinestraProgramma::chiedeUscita, f, [this, f] { ConfermaUscita(f); });
 }
@@ -121,6 +123,15 @@ void Navigatore::MostraInformazioni(QWidget *genitore)
                           + QStringLiteral("Licenza: GNU GPL versione 3 o successiva") + crlf
                           + QStringLiteral("Software libero, senza alcuna garanzia.");
     ctx.piattaforma.informa(genitore, testi::titoloBox, testo);
+}
+
+FinestraProgramma *Navigatore::mostraComposizione(qint16 tipoScheda)
+{
+    // A new composer is built on this sheet; an open one makes it its next.
+    officina_.tipoScheda = tipoScheda;
+    if (auto *aperto = qobject_cast<FormStampa *>(affiancata(QStringLiteral("formStampa"))))
+        aperto->perTipo(tipoScheda);
+    return mostraAffiancata(QStringLiteral("formStampa"));
 }
 
 FinestraProgramma *Navigatore::mostraAffiancata(const QString &nome)

@@ -45,6 +45,8 @@ public:
     // Shows a side window, creating it on first use; an open one is only
     // brought forward and keeps what it shows.
     FinestraProgramma *mostraAffiancata(const QString &nome);
+    // The composer, on this kind of sheet (15 to 18).
+    FinestraProgramma *mostraComposizione(qint16 tipoScheda);
     // What the class did in this run, for the summary.
     RegistroLezione &lezione() { return lezione_; }
     Officina &officina() { return officina_; }

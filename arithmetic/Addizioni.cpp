@@ -30,7 +30,7 @@ AddizioneGuidata::AddizioneGuidata(Contesto &c, const QString &nome, const Descr
 
 qint16 AddizioneGuidata::risultatoAtteso() const
 {
-    return ctx.Somma;
+    return conto.somma;
 }
 
 void AddizioneGuidata::preparaOperazione()
@@ -39,12 +39,12 @@ void AddizioneGuidata::preparaOperazione()
     risultatoDaCapo();
     spegniAvanti();
     impostaSfondo(ColoreCasuale(ctx));
-    impostaOperazione(ctx, conCambio ? estraiConCambio99(ctx) : estraiSenzaCambio(ctx));
-    mostraOperazione(TestoConteggio(ctx.PrimoAddendo) + QStringLiteral(" + ") +
-                             TestoConteggio(ctx.SecondoAddendo) + QStringLiteral(" = "));
+    conto = conCambio ? estraiConCambio99(ctx) : estraiSenzaCambio(ctx);
+    mostraOperazione(TestoConteggio(conto.primo) + QStringLiteral(" + ") +
+                             TestoConteggio(conto.secondo) + QStringLiteral(" = "));
     iniziaRegole();
-    collocaSegno(Posto::u, ctx.PrimoAddendo % 10);
-    collocaSegno(Posto::da, ctx.PrimoAddendo / 10);
+    collocaSegno(Posto::u, conto.primo % 10);
+    collocaSegno(Posto::da, conto.primo / 10);
 }
 
 void AddizioneGuidata::ricominciaOperazione()
@@ -74,7 +74,7 @@ Addizione999::Addizione999(Contesto &c, const QString &nome, const DescrizioneAr
 
 qint16 Addizione999::risultatoAtteso() const
 {
-    return ctx.Somma;
+    return conto.somma;
 }
 
 int Addizione999::cifra(Posto p) const
@@ -89,12 +89,12 @@ void Addizione999::preparaOperazione()
     risultatoDaCapo();
     spegniAvanti();
     impostaSfondo(ColoreCasuale(ctx));
-    impostaOperazione(ctx, estraiConCambio999(ctx));
-    regole.inizia({.primo = ctx.PrimoAddendo, .secondo = ctx.SecondoAddendo, .somma = ctx.Somma});
+    conto = estraiConCambio999(ctx);
+    regole.inizia({.primo = conto.primo, .secondo = conto.secondo, .somma = conto.somma});
     for (Posto p : {Posto::u, Posto::da, Posto::h})
         collocaSegno(p, cifra(p));
-    mostraOperazione(TestoConteggio(ctx.PrimoAddendo) + QStringLiteral(" + ") +
-                             TestoConteggio(ctx.SecondoAddendo) + QStringLiteral(" = "));
+    mostraOperazione(TestoConteggio(conto.primo) + QStringLiteral(" + ") +
+                             TestoConteggio(conto.secondo) + QStringLiteral(" = "));
 }
 
 void Addizione999::dopoAggiunta(Posto p)

@@ -62,10 +62,3 @@ Operazione estraiSenzaCambio(Contesto &ctx)
     o.secondo = qint16(o.somma - o.primo);
     return o;
 }
-
-void impostaOperazione(Contesto &ctx, const Operazione &o)
-{
-    ctx.PrimoAddendo = o.primo;
-    ctx.SecondoAddendo = o.secondo;
-    ctx.Somma = o.somma;
-}

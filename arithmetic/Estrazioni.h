@@ -27,5 +27,3 @@ Operazione estraiConCambio999(Contesto &ctx);
 // again.
 Operazione estraiSenzaCambio(Contesto &ctx);
 
-// Writes the operation into the shared PrimoAddendo, SecondoAddendo, Somma.
-void impostaOperazione(Contesto &ctx, const Operazione &o);

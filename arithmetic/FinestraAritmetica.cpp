@@ -229,8 +229,7 @@ void FinestraAritmetica::creaMenu(const DescrizioneAritmetica &d)
     if (d.voceStampa) {
         QAction *stampa = voceMenu(QString::fromLatin1(d.voceStampa), QStringLiteral("Stampa scheda        "));
         connect(stampa, &QAction::triggered, this, seLibero([this, tipoScheda = d.tipoScheda] {
-                    ctx.TipoScheda = tipoScheda;
-                    emit chiedeAffiancata(QStringLiteral("formStampa"));
+                    emit chiedeComposizione(tipoScheda);
                 }));
     }
     menuVoceEsercizio();

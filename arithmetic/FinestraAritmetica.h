@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Cambio.h"
+#include "Estrazioni.h"
 #include "RegoleCentinaia.h"
 #include "abacus/ModelloOrbetto.h"
 #include "framework/FinestraEsercizio.h"
@@ -70,7 +71,11 @@ public:
     const VistaOrbetto &orbetto() const { return *vista; }
     bool animazioneInCorso() const { return animazione; }
 
+    // This window's operation: drawn by each new exercise, its own.
+    const Operazione &operazione() const { return conto; }
+
 protected:
+    Operazione conto;
     // The number the typed result must equal.
     virtual qint16 risultatoAtteso() const = 0;
     // "Ricomincia": the shared reset, then the window's own (ricominciaOperazione).

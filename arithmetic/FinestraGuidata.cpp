@@ -18,7 +18,7 @@ FinestraGuidata::FinestraGuidata(Contesto &c, const QString &nome, const Descriz
 
 void FinestraGuidata::iniziaRegole()
 {
-    regole.inizia({.primo = ctx.PrimoAddendo, .secondo = ctx.SecondoAddendo, .somma = ctx.Somma});
+    regole.inizia({.primo = conto.primo, .secondo = conto.secondo, .somma = conto.somma});
     mostraPrompt(Label5, regole.primoPrompt());
 }
 

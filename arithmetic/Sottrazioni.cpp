@@ -25,9 +25,9 @@ QRect sottoADestra(int x)
     return {x + 15, 5760, 735, 735};
 }
 
-QString operazione(const Contesto &ctx)
+QString testoOperazione(const Operazione &conto)
 {
-    return TestoConteggio(ctx.Somma) + QStringLiteral(" - ") + TestoConteggio(ctx.SecondoAddendo) + QStringLiteral(" = ");
+    return TestoConteggio(conto.somma) + QStringLiteral(" - ") + TestoConteggio(conto.secondo) + QStringLiteral(" = ");
 }
 
 } // namespace
@@ -49,15 +49,15 @@ SottrazioneGuidata::SottrazioneGuidata(Contesto &c, const QString &nome, const D
 
 qint16 SottrazioneGuidata::risultatoAtteso() const
 {
-    return ctx.PrimoAddendo;
+    return conto.primo;
 }
 
 void SottrazioneGuidata::preparaOperazione()
 {
     impostaSfondo(coloreDaTabella(ctx, TabellaColori::Decine));
     nascondiRisultato();
-    impostaOperazione(ctx, conCambio ? estraiConCambio99(ctx) : estraiSenzaCambio(ctx));
-    mostraOperazione(operazione(ctx));
+    conto = conCambio ? estraiConCambio99(ctx) : estraiSenzaCambio(ctx);
+    mostraOperazione(testoOperazione(conto));
     iniziaRegole();
 }
 
@@ -89,7 +89,7 @@ Sottrazione999::Sottrazione999(Contesto &c, const QString &nome, const Descrizio
 
 qint16 Sottrazione999::risultatoAtteso() const
 {
-    return ctx.PrimoAddendo;
+    return conto.primo;
 }
 
 void Sottrazione999::preparaOperazione()
@@ -97,9 +97,9 @@ void Sottrazione999::preparaOperazione()
     impostaSfondo(ColoreCasuale(ctx));
     spegniAvanti();
     nascondiRisultato();
-    impostaOperazione(ctx, estraiConCambio999(ctx));
-    regole.inizia({.primo = ctx.PrimoAddendo, .secondo = ctx.SecondoAddendo, .somma = ctx.Somma});
-    mostraOperazione(operazione(ctx));
+    conto = estraiConCambio999(ctx);
+    regole.inizia({.primo = conto.primo, .secondo = conto.secondo, .somma = conto.somma});
+    mostraOperazione(testoOperazione(conto));
     mostraPrompt(Label6, regole.primoPrompt());
 }
 

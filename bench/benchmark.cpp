@@ -205,7 +205,6 @@ int main(int argc, char *argv[])
         }
     }
     const char *schede[] = {"formSt99a", "formSt999a", "formSt9999a", "formSt99b", "formSt999b", "formSt9999b", "formStampa"};
-    ctx.TipoScheda = 15;
     for (const char *nome : schede) {
         QElapsedTimer t;
         t.start();

@@ -15,13 +15,12 @@ class Piattaforma;
 // The values the windows share for the run, by the names they always had.
 enum class Condiviso {
     AttendiBottone, NumeroMassimo, NumeroCorrente,
-    PrimoAddendo, SecondoAddendo, Somma, TipoScheda,
 };
 
 // The one object that holds what every window shares: the values of the
 // run, the platform services and which window is current. main() builds
 // the real one; each test builds a fresh one on the test platform. A
-// shared value reads as itself and is written as always (ctx.Somma = 12);
+// shared value reads as itself and is written as always (ctx.NumeroMassimo = 99);
 // every write is signalled, so whatever shows a value follows it.
 class Contesto : public QObject
 {
@@ -66,12 +65,6 @@ public:
     Valore<bool> AttendiBottone{*this, Condiviso::AttendiBottone};
     Valore<qint16> NumeroMassimo{*this, Condiviso::NumeroMassimo};
     Valore<qint16> NumeroCorrente{*this, Condiviso::NumeroCorrente};
-    // Arithmetic: always Somma = PrimoAddendo + SecondoAddendo.
-    Valore<qint16> PrimoAddendo{*this, Condiviso::PrimoAddendo};
-    Valore<qint16> SecondoAddendo{*this, Condiviso::SecondoAddendo};
-    Valore<qint16> Somma{*this, Condiviso::Somma};
-    // The composer's sheet, as the arithmetic window that opened it asked.
-    Valore<qint16> TipoScheda{*this, Condiviso::TipoScheda};
 
     // The size the teacher gave the windows, for every window opened later
     // in the run: the scale of a normal window, and whether they were

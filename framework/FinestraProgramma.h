@@ -49,7 +49,8 @@ signals:
     // What a window asks of the program: the navigator that made it answers.
     void chiedeMenu(bool azzeraContatori);      // back to the menu, asked first
     void chiedeEsercizio(const QString &nome);  // an exercise in place of this window
-    void chiedeAffiancata(const QString &nome); // a worksheet or the composer beside it
+    void chiedeAffiancata(const QString &nome); // a worksheet beside it
+    void chiedeComposizione(qint16 tipoScheda); // the composer beside it, on this sheet
     void chiedeInformazioni();
     void chiedeUscita(); // the end of the program, asked first
 

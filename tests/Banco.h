@@ -4,6 +4,7 @@
 #include "PiattaformaProva.h"
 #include "framework/Contesto.h"
 #include "framework/FinestraProgramma.h"
+#include "arithmetic/FinestraAritmetica.h"
 #include "app/Navigatore.h"
 
 #include <QAbstractButton>
@@ -54,6 +55,12 @@ struct Banco {
 
     Navigatore &nav() { return navigatore; }
     FinestraProgramma *principale() { return navigatore.principale(); }
+    // The operation of the arithmetic window open (none: all 0).
+    Operazione operazione()
+    {
+        const auto *f = qobject_cast<FinestraAritmetica *>(principale());
+        return f ? f->operazione() : Operazione{};
+    }
 
     // Starts the program and presses "Avvio": the menu is open.
     void finoAlMenu()

@@ -124,8 +124,7 @@ int main(int argc, char *argv[])
         tempo.start();
         scheda->findChild<QAction *>(QStringLiteral("mnustampa"))->trigger();
     } else if (cosa == QLatin1String("foglio") || cosa == QLatin1String("correzione")) {
-        ctx.TipoScheda = 15;
-        auto *composer = qobject_cast<FormStampa *>(navigatore.mostraAffiancata(QStringLiteral("formStampa")));
+        auto *composer = qobject_cast<FormStampa *>(navigatore.mostraComposizione(15));
         composer->findChild<QAbstractButton *>(QStringLiteral("OptionColonne(5)"))->click();
         composer->findChild<QAbstractButton *>(QStringLiteral("OptionRighe(5)"))->click();
         const bool foglio = cosa == QLatin1String("foglio");

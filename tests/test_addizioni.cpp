@@ -210,7 +210,7 @@ private slots:
         b.clic(QStringLiteral("BottoneAvanti"));
         QVERIFY(!box->isReadOnly() && box->isHidden());
         QVERIFY(!b.trova<QPushButton>(QStringLiteral("BottoneAvanti"))->isEnabled());
-        QCOMPARE(b.ctx.Somma, qint16(50));
+        QCOMPARE(b.operazione().somma, qint16(50));
     }
 
     void automaticoPassaSubitoAlla()
@@ -223,7 +223,7 @@ private slots:
         scrivi(b, QStringLiteral("98"));
         QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         QCOMPARE(f->orbetto().ValoreOrbetto(), 0);
-        QCOMPARE(b.ctx.Somma, qint16(40));
+        QCOMPARE(b.operazione().somma, qint16(40));
         QCOMPARE(b.principale()->sfondo(), QColor(255, 128, 0));
         QVERIFY(mostrata(b, QStringLiteral("ComandoIconaSi")));
         QVERIFY(!mostrata(b, QStringLiteral("Text1")));

@@ -78,11 +78,12 @@ public:
     void faBene(FinestraProgramma *w)
     {
         const Contesto &c = b.ctx;
-        const int numeri[] = {c.PrimoAddendo, c.SecondoAddendo, c.Somma, c.NumeroCorrente};
+        const Operazione o = b.operazione();
+        const int numeri[] = {o.primo, o.secondo, o.somma, c.NumeroCorrente};
         const int n = numeri[tira(4)];
         if (tira(4) == 0) {
             // Taking the second number away with the "-" buttons.
-            const int m = c.SecondoAddendo;
+            const int m = o.secondo;
             const std::pair<const char *, int> meno[] = {{"- h", m / 100 % 10}, {"- da", m / 10 % 10}, {"- u", m % 10}};
             for (const auto &[testo, volte] : meno)
                 for (QAbstractButton *bottone : w->findChildren<QAbstractButton *>())

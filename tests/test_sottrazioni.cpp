@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Subtractions with the borrow (Form99d, Form999d), and additions and
 // subtractions without exchange (Form99c1, Form99d1).
+#include "worksheets/FormStampa.h"
 #include "Banco.h"
 #include "Pitture.h"
 #include "abacus/VistaOrbetto.h"
@@ -216,7 +217,7 @@ private slots:
         QCOMPARE(b.testo(QStringLiteral("EtichettaNumero")), QStringLiteral(" 15 +  32 = "));
         QVERIFY(!b.trova<QPushButton>(QStringLiteral("BottoneCambio")));
         for (int giro = 0; giro < 50; ++giro) {
-            const int primo = b.ctx.PrimoAddendo, secondo = b.ctx.SecondoAddendo;
+            const int primo = b.operazione().primo, secondo = b.operazione().secondo;
             clic(b, "Bot_da", primo / 10);
             clic(b, "Bot_u", primo % 10);
             QCOMPARE(b.testo(QStringLiteral("Label5")),
@@ -226,7 +227,7 @@ private slots:
             clic(b, "Bot_u", secondo % 10);
             QCOMPARE(b.testo(QStringLiteral("Label5")), QStringLiteral("Scrivi il risultato"));
             QCOMPARE(qobject_cast<AddizioneGuidata *>(f)->fase(), 4);
-            scrivi(b, QString::number(b.ctx.Somma));
+            scrivi(b, QString::number(b.operazione().somma));
         }
         QCOMPARE(b.ctx.punteggio.esatti(), qint16(50));
     }
@@ -271,7 +272,9 @@ private slots:
         Banco b;
         b.apri(bottone);
         b.menu(voce);
-        QCOMPARE(int(b.ctx.TipoScheda), tipo);
+        auto *composer = qobject_cast<FormStampa *>(b.nav().affiancata(QStringLiteral("formStampa")));
+        QVERIFY(composer);
+        QCOMPARE(int(composer->tipoScheda()), tipo);
     }
 };
 

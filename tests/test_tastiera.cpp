@@ -98,7 +98,7 @@ private slots:
     {
         Banco b;
         apriAttiva(b, "Command20", {0.0, valore(15 - 10, 89), valore(8 - 5, 15 - 10)}, false);
-        QCOMPARE(b.ctx.PrimoAddendo, qint16(8));
+        QCOMPARE(b.operazione().primo, qint16(8));
         // The operation starts on the first rod button, never on Cambio.
         QCOMPARE(fuoco()->objectName(), QStringLiteral("Bot_da"));
         QVERIFY(tabFino(QStringLiteral("Bot_u")));
@@ -125,13 +125,13 @@ private slots:
         apriAttiva(b, "Command8", {0.0, 0.45, 0.75, 0.5, 0.5}, true);
         auto *f = qobject_cast<FinestraAritmetica *>(b.principale());
         QCOMPARE(fuoco()->objectName(), QStringLiteral("Bot_da"));
-        const qint16 somma = b.ctx.Somma;
+        const qint16 somma = b.operazione().somma;
         auto *testo = b.trova<QLineEdit>(QStringLiteral("Text1"));
         for (Posto p : {Posto::da, Posto::u})
-            for (int i = 0; i < (p == Posto::da ? b.ctx.PrimoAddendo / 10 : b.ctx.PrimoAddendo % 10); ++i)
+            for (int i = 0; i < (p == Posto::da ? b.operazione().primo / 10 : b.operazione().primo % 10); ++i)
                 QTest::keyClick(f->orbetto().bottone(p), Qt::Key_Plus);
         for (Posto p : {Posto::da, Posto::u})
-            for (int i = 0; i < (p == Posto::da ? b.ctx.SecondoAddendo / 10 : b.ctx.SecondoAddendo % 10); ++i)
+            for (int i = 0; i < (p == Posto::da ? b.operazione().secondo / 10 : b.operazione().secondo % 10); ++i)
                 QTest::keyClick(f->orbetto().bottone(p), Qt::Key_Plus);
         QVERIFY(testo->isVisible());
         QTest::keyClicks(testo, QString::number(somma));

@@ -15,6 +15,7 @@
 // screen with imagemagick's import, once the screen has settled), si (the
 // next question answered Yes), invio:NAME (Enter pressed and released in a
 // box).
+#include "arithmetic/FinestraAritmetica.h"
 #include "framework/Applicazione.h"
 #include "lesson/FinestraRiepilogo.h"
 #include "worksheets/FinestraScheda.h"
@@ -145,9 +146,11 @@ int main(int argc, char *argv[])
             continue;
         }
         if (verbo == QLatin1String("aggiungi")) {
-            const int n = nome == QLatin1String("primo")   ? ctx.PrimoAddendo
-                          : nome == QLatin1String("somma") ? ctx.Somma
-                                                           : ctx.SecondoAddendo;
+            const auto *conti = qobject_cast<FinestraAritmetica *>(navigatore.principale());
+            if (!conti)
+                return 1;
+            const Operazione &o = conti->operazione();
+            const int n = nome == QLatin1String("primo") ? o.primo : nome == QLatin1String("somma") ? o.somma : o.secondo;
             const std::pair<const char *, int> aste[] = {{"Bot_h", n / 100}, {"Bot_da", n / 10 % 10}, {"Bot_u", n % 10}};
             for (const auto &[bottone, volte] : aste)
                 if (QWidget *b = cerca(navigatore, QString::fromLatin1(bottone)))

@@ -55,8 +55,8 @@ QButtonGroup *gruppo(QWidget *genitore, const QString &cornice, const QString &t
 
 } // namespace
 
-FormStampa::FormStampa(Contesto &c, const QString &nome)
-    : FinestraProgramma(c, nome, 9480, 6795, Ruolo::Affiancata)
+FormStampa::FormStampa(Contesto &c, const QString &nome, qint16 tipo)
+    : FinestraProgramma(c, nome, 9480, 6795, Ruolo::Affiancata), tipoScheda_(tipo)
 {
     setWindowTitle(QStringLiteral("Schede di addizioni e sottrazioni"));
     impostaSfondo(QColor(236, 240, 248));
@@ -138,7 +138,7 @@ void FormStampa::impostaCarattere(int indice)
 void FormStampa::NuovaScheda()
 {
     fatto = {};
-    FaiScheda(ctx, ctx.TipoScheda, NumeroRighe, NumeroColonne, fatto);
+    FaiScheda(ctx, tipoScheda_, NumeroRighe, NumeroColonne, fatto);
     // The boxes show lines; the program keeps its own line ends (CR LF).
     txtCD->setPlainText(QString(fatto.scheda).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     TextCor->setPlainText(QString(fatto.correzione).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -151,7 +151,7 @@ QString FormStampa::testoDa(const QPlainTextEdit *casella)
 
 void FormStampa::SalvaTesto(bool correzione)
 {
-    QString cosa = ctx.TipoScheda >= 17 ? QStringLiteral("sottrazioni") : QStringLiteral("addizioni");
+    QString cosa = tipoScheda_ >= 17 ? QStringLiteral("sottrazioni") : QStringLiteral("addizioni");
     if (correzione)
         cosa += QStringLiteral("-correzione");
     const QString testo = testoDa(correzione ? TextCor : txtCD);

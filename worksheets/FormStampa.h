@@ -15,7 +15,12 @@ class FormStampa : public FinestraProgramma
 {
     Q_OBJECT
 public:
-    FormStampa(Contesto &ctx, const QString &nome);
+    // tipo: the sheet, 15 to 18 (additions, without exchange, subtractions,
+    // without borrow), as the arithmetic window that opened it asked.
+    FormStampa(Contesto &ctx, const QString &nome, qint16 tipo);
+    // Asked again from another window: the next sheet is of that kind.
+    void perTipo(qint16 tipo) { tipoScheda_ = tipo; }
+    qint16 tipoScheda() const { return tipoScheda_; }
 
     // Every activation (first show, coming back from another program
     // window) starts again from 5 rows, 2 columns, 12 points and a new sheet.
@@ -54,4 +59,5 @@ private:
     qint16 DimensioneCarattere = 12;
     qint16 NumeroRighe = 5;
     qint16 NumeroColonne = 2;
+    qint16 tipoScheda_;
 };
