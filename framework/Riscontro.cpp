@@ -80,8 +80,10 @@ Riscontro::Riscontro(Contesto &c, QWidget *area, const PostiRiscontro &p) : QObj
     };
     scrivi(0, 0);
     connect(&ctx.punteggio, &Punteggio::conteggi, EtichettaEsatti, scrivi);
-    connect(this, &Riscontro::risposta, this, &Riscontro::mostra);
+    // In the verdict's order: the face, the count, then the sound and speech.
+    connect(this, &Riscontro::risposta, this, &Riscontro::mostraFaccia);
     connect(this, &Riscontro::risposta, &ctx.punteggio, &Punteggio::conta);
+    connect(this, &Riscontro::risposta, this, &Riscontro::suonaEDi);
 }
 
 void Riscontro::segnala(bool giusta, bool beep)
@@ -90,10 +92,14 @@ void Riscontro::segnala(bool giusta, bool beep)
     emit risposta(giusta);
 }
 
-void Riscontro::mostra(bool giusta)
+void Riscontro::mostraFaccia(bool giusta)
 {
     ComandoIconaSi->setVisible(giusta);
     ComandoIconaNo->setVisible(!giusta);
+}
+
+void Riscontro::suonaEDi(bool giusta)
+{
     if (giusta)
         SuonoEsatto(ctx);
     else if (!conBeep)

@@ -50,7 +50,8 @@ signals:
 
 private:
     void segnala(bool giusta, bool beep);
-    void mostra(bool giusta);
+    void mostraFaccia(bool giusta);
+    void suonaEDi(bool giusta);
     Contesto &ctx;
     bool conBeep = false;
 };
