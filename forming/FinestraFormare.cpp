@@ -68,7 +68,7 @@ const DescrizioneFormare unita = {
     .azzeraAllUscita = true};
 const DescrizioneFormare decine = {.aste = {Posto::da, Posto::u}, .massimo = 99, .massimi = &massimiDecine,
     .menuNumeri = M::SenzaSpunte, .tabella = TabellaColori::Decine, .scheda = "formSt99a"};
-const DescrizioneFormare centinaia = {.aste = {Posto::h, Posto::da, Posto::u}, .numero = D::Numero::DellaFinestra,
+const DescrizioneFormare centinaia = {.aste = {Posto::h, Posto::da, Posto::u},
     .massimo = 999, .scriveMassimo = Quando::AllAttivazione, .massimi = &massimiCentinaia,
     .menuNumeri = M::ConSpunte, .nuovo = Quando::AllAttivazione, .scheda = "formSt999a",
     .voceAzzera = {"Azzera conteggio", 7}};
@@ -188,15 +188,7 @@ FinestraFormare::~FinestraFormare() = default;
 
 void FinestraFormare::impostaNumero(qint16 n)
 {
-    if (d.numero == D::Numero::DellaFinestra)
-        NumeroDaFormare = n;
-    else
-        ctx.NumeroCorrente = n;
-}
-
-qint16 FinestraFormare::numeroDaFormare() const
-{
-    return d.numero == D::Numero::DellaFinestra ? NumeroDaFormare : ctx.NumeroCorrente;
+    NumeroDaFormare = n;
 }
 
 void FinestraFormare::carica()

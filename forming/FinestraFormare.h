@@ -23,9 +23,6 @@ struct DescrizioneFormare {
     std::vector<Posto> aste;
     // Form4 draws 0 to 9; the others 1 to NumeroMassimo.
     enum class Estrazione { FinoAlMassimo, DaZeroANove } estrazione = Estrazione::FinoAlMassimo;
-    // Form999a keeps its number in the window (NumeroDaFormare), the
-    // others in the shared NumeroCorrente.
-    enum class Numero { Condiviso, DellaFinestra } numero = Numero::Condiviso;
     // NumeroMassimo written (0: not), on load or at every activation.
     qint16 massimo = 0;
     Quando scriveMassimo = Quando::AlCaricamento;
@@ -61,7 +58,8 @@ public:
     void attivata() override;
 
     void NuovoNumero();
-    qint16 numeroDaFormare() const;
+    // The number to form: each window keeps its own.
+    qint16 numeroDaFormare() const { return NumeroDaFormare; }
     bool numeroInCifre() const { return NumeroInCifre; }
     // "Dettato": the number is heard, not read.
     bool dettato() const { return Dettato; }

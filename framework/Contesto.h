@@ -14,7 +14,7 @@ class Piattaforma;
 
 // The values the windows share for the run, by the names they always had.
 enum class Condiviso {
-    AttendiBottone, NumeroMassimo, NumeroCorrente,
+    AttendiBottone, NumeroMassimo,
 };
 
 // The one object that holds what every window shares: the values of the
@@ -64,7 +64,6 @@ public:
     // Shared values of the run (all 16-bit, as the exercises count them).
     Valore<bool> AttendiBottone{*this, Condiviso::AttendiBottone};
     Valore<qint16> NumeroMassimo{*this, Condiviso::NumeroMassimo};
-    Valore<qint16> NumeroCorrente{*this, Condiviso::NumeroCorrente};
 
     // The size the teacher gave the windows, for every window opened later
     // in the run: the scale of a normal window, and whether they were

@@ -190,7 +190,7 @@ void FinestraLeggere::NuovoNumero()
     vista->SvuotaOrbetto();
     casella->clear();
     const int n = d.estrazione == D::Estrazione::DaUnoANove ? ctx.estrai(9) + 1 : ctx.estrai(ctx.NumeroMassimo);
-    ctx.NumeroCorrente = qint16(n);
+    numero = qint16(n);
     // The task, for a pupil who cannot read it yet; "Ripeti" says it again.
     ctx.voce.annuncia(this, compito());
     const int cifre[] = {n / 1000, n % 1000 / 100, n % 100 / 10, n % 10};
@@ -227,7 +227,7 @@ QString FinestraLeggere::daDire(const QString &testo) const
 
 bool FinestraLeggere::esatta(const QString &testo) const
 {
-    const int n = ctx.NumeroCorrente;
+    const int n = numero;
     switch (d.giudizio) {
     case G::Valore:
         return digitatoUguale(testo, n);

@@ -63,6 +63,9 @@ public:
 
     const VistaOrbetto &orbetto() const { return *vista; }
     QLineEdit *risposta() const { return casella; }
+    // The number to read: the window's own, drawn by NuovoNumero.
+    qint16 numeroDaLeggere() const { return numero; }
+    void impostaNumero(qint16 n) { numero = n; }
 
 private:
     void giudica();
@@ -74,6 +77,7 @@ private:
     int sostituto(int codice) const;
 
     const DescrizioneLeggere &d;
+    qint16 numero = 0;
     VistaOrbetto *vista;
     QLineEdit *casella;
     QPushButton *BottoneAvanti;

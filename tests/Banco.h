@@ -5,6 +5,8 @@
 #include "framework/Contesto.h"
 #include "framework/FinestraProgramma.h"
 #include "arithmetic/FinestraAritmetica.h"
+#include "forming/FinestraFormare.h"
+#include "reading/FinestraLeggere.h"
 #include "app/Navigatore.h"
 
 #include <QAbstractButton>
@@ -55,6 +57,20 @@ struct Banco {
 
     Navigatore &nav() { return navigatore; }
     FinestraProgramma *principale() { return navigatore.principale(); }
+    // The number of the forming or reading window open (none: 0), and the
+    // reading window's number forced.
+    qint16 numeroCorrente()
+    {
+        if (const auto *f = qobject_cast<FinestraFormare *>(principale()))
+            return f->numeroDaFormare();
+        const auto *l = qobject_cast<FinestraLeggere *>(principale());
+        return l ? l->numeroDaLeggere() : 0;
+    }
+    void impostaNumero(qint16 n)
+    {
+        if (auto *l = qobject_cast<FinestraLeggere *>(principale()))
+            l->impostaNumero(n);
+    }
     // The operation of the arithmetic window open (none: all 0).
     Operazione operazione()
     {

@@ -72,7 +72,7 @@ private slots:
         b.clic(QStringLiteral("Command14"));
         QCOMPARE(b.principale()->objectName(), QStringLiteral("Form4"));
         QCOMPARE(b.testo(QStringLiteral("EtichettaNumero")), QStringLiteral("ZERO"));
-        QCOMPARE(b.ctx.NumeroCorrente, qint16(0));
+        QCOMPARE(b.numeroCorrente(), qint16(0));
         // Units background table: its first row.
         QCOMPARE(b.principale()->sfondo(), QColor(255, 192, 192));
         b.clic(QStringLiteral("BottoneConferma"));
@@ -99,7 +99,7 @@ private slots:
         bool visto19 = false;
         for (int i = 0; i < 2000; ++i) {
             formare(b)->NuovoNumero();
-            const int n = b.ctx.NumeroCorrente;
+            const int n = b.numeroCorrente();
             QVERIFY2(n >= 1 && n <= 19, qPrintable(QString::number(n)));
             visto19 |= n == 19;
         }
@@ -112,7 +112,7 @@ private slots:
         b.finoAlMenu();
         b.piattaforma.valori = {0.0, valore(33, 99)};
         b.clic(QStringLiteral("Command6"));
-        QCOMPARE(b.ctx.NumeroCorrente, qint16(34));
+        QCOMPARE(b.numeroCorrente(), qint16(34));
         QCOMPARE(b.testo(QStringLiteral("EtichettaNumero")), QStringLiteral("TRENTAQUATTRO"));
         QVERIFY(!b.trova<QWidget>(QStringLiteral("BottoneAvanti"))->isHidden());
         QVERIFY(!abilitato(b, "BottoneAvanti"));
@@ -122,7 +122,7 @@ private slots:
         b.clic(QStringLiteral("BottoneConferma"));
         QCOMPARE(b.testo(QStringLiteral("EtichettaErrati")), QStringLiteral(" 2"));
         QVERIFY(!abilitato(b, "BottoneAvanti")); // wrong answers never enable it
-        QCOMPARE(b.ctx.NumeroCorrente, qint16(34));
+        QCOMPARE(b.numeroCorrente(), qint16(34));
         QCOMPARE(formare(b)->orbetto().ValoreOrbetto(), 33);
 
         forma(b, 1);
@@ -137,7 +137,7 @@ private slots:
         b.clic(QStringLiteral("BottoneAvanti"));
         QVERIFY(!abilitato(b, "BottoneAvanti"));
         QVERIFY(abilitato(b, "BottoneConferma"));
-        QCOMPARE(b.ctx.NumeroCorrente, qint16(7));
+        QCOMPARE(b.numeroCorrente(), qint16(7));
         QCOMPARE(formare(b)->orbetto().ValoreOrbetto(), 0);
         // The last verdict's face stays through the next exercise.
         QVERIFY(!b.trova<QWidget>(QStringLiteral("ComandoIconaSi"))->isHidden());
@@ -156,7 +156,7 @@ private slots:
         b.piattaforma.valori = {valore(2, 4), valore(8, 18), valore(11, 99)};
         b.clic(QStringLiteral("BottoneConferma"));
         QCOMPARE(b.testo(QStringLiteral("EtichettaEsatti")), QStringLiteral(" 1"));
-        QCOMPARE(b.ctx.NumeroCorrente, qint16(12));
+        QCOMPARE(b.numeroCorrente(), qint16(12));
         QCOMPARE(b.testo(QStringLiteral("EtichettaNumero")), QStringLiteral("DODICI"));
         QCOMPARE(b.principale()->sfondo(), QColor(128, 255, 128));
         QCOMPARE(formare(b)->orbetto().ValoreOrbetto(), 0);

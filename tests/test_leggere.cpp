@@ -160,7 +160,7 @@ private slots:
         QVERIFY(f);
         QCOMPARE(f->objectName(), finestra);
         QCOMPARE(f->risposta()->objectName(), casella);
-        QCOMPARE(int(b.ctx.NumeroCorrente), numero);
+        QCOMPARE(int(b.numeroCorrente()), numero);
         QCOMPARE(f->orbetto().ValoreOrbetto(), numero);
         QCOMPARE(b.testo(QStringLiteral("EtichettaEsatti")), QStringLiteral("0"));
         QVERIFY(f->risposta()->text().isEmpty());
@@ -174,7 +174,7 @@ private slots:
         rispondi(f, QStringLiteral("4 5 6"));
         QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         QVERIFY(f->risposta()->text().isEmpty()); // automatic: next number, box emptied
-        QCOMPARE(b.ctx.NumeroCorrente, qint16(456));
+        QCOMPARE(b.numeroCorrente(), qint16(456));
         rispondi(f, QStringLiteral("456abc"));
         QCOMPARE(b.ctx.punteggio.esatti(), qint16(2));
         rispondi(f, QStringLiteral("456.5"));
@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         for (const char *giusta : {"2,345", "2a345"}) {
             b.clic(QStringLiteral("BottoneAvanti"));
-            b.ctx.NumeroCorrente = 2345;
+            b.impostaNumero(2345);
             rispondi(f, QString::fromLatin1(giusta));
         }
         QCOMPARE(b.ctx.punteggio.esatti(), qint16(3));
@@ -280,7 +280,7 @@ private slots:
     {
         Banco b;
         FinestraLeggere *f = apri(b, "Command5", 20, 99, false);
-        QCOMPARE(b.ctx.NumeroCorrente, qint16(20));
+        QCOMPARE(b.numeroCorrente(), qint16(20));
         QTest::keyClicks(f->risposta(), QStringLiteral("venti"));
         QCOMPARE(f->risposta()->text(), QStringLiteral("VENTI"));
         QTest::keyClick(f->risposta(), Qt::Key_Return);
@@ -296,7 +296,7 @@ private slots:
             {180, "CENTOTTANTA", true}, {180, "CENTOTANTA", false}, {180, "CENTOOTTANTA", true}, {108, "centootto", true},
         };
         for (const auto &caso : casi) {
-            b.ctx.NumeroCorrente = qint16(caso.numero);
+            b.impostaNumero(qint16(caso.numero));
             const qint16 esatti = b.ctx.punteggio.esatti();
             rispondi(f, QString::fromUtf8(caso.risposta));
             QVERIFY2((b.ctx.punteggio.esatti() > esatti) == caso.giusta, caso.risposta);
@@ -308,7 +308,7 @@ private slots:
         Banco b;
         FinestraLeggere *f = apri(b, "Command5", 20, 99);
         QApplication::clipboard()->setText(QStringLiteral("ventuno"));
-        b.ctx.NumeroCorrente = 21;
+        b.impostaNumero(21);
         f->risposta()->paste();
         QCOMPARE(f->risposta()->text(), QStringLiteral("ventuno"));
         QTest::keyClick(f->risposta(), Qt::Key_Return);
@@ -324,7 +324,7 @@ private slots:
         QCOMPARE(b.ctx.punteggio.errati(), qint16(1));
         QCOMPARE(b.ctx.punteggio.esatti(), qint16(1));
         b.clic(QStringLiteral("BottoneAvanti"));
-        b.ctx.NumeroCorrente = 2345;
+        b.impostaNumero(2345);
         rispondi(f, QStringLiteral("duemilatrecentoquarantacinque"));
         QCOMPARE(b.ctx.punteggio.esatti(), qint16(2));
         // F9999c: "." stays, and an empty box does nothing.
@@ -361,7 +361,7 @@ private slots:
         b.clic(QStringLiteral("BottoneAvanti"));
         QVERIFY(!f->risposta()->isReadOnly() && f->risposta()->text().isEmpty());
         QVERIFY(!avanti->isEnabled());
-        QCOMPARE(b.ctx.NumeroCorrente, qint16(7));
+        QCOMPARE(b.numeroCorrente(), qint16(7));
     }
 
     void massimoSceltoERipresa()
@@ -376,7 +376,7 @@ private slots:
         QCOMPARE(b.testo(QStringLiteral("EtichettaErrati")), QStringLiteral(" 1"));
         for (int i = 0; i < 500; ++i) {
             f->NuovoNumero();
-            QVERIFY(b.ctx.NumeroCorrente >= 0 && b.ctx.NumeroCorrente <= 18);
+            QVERIFY(b.numeroCorrente() >= 0 && b.numeroCorrente() <= 18);
         }
         AltraFinestra altra(b.ctx);
         attiva(&altra);
@@ -401,7 +401,7 @@ private slots:
         FinestraLeggere *f = apri(b, "Command16", 0, 9);
         for (int i = 0; i < 500; ++i) {
             f->NuovoNumero();
-            QVERIFY(b.ctx.NumeroCorrente >= 1 && b.ctx.NumeroCorrente <= 9);
+            QVERIFY(b.numeroCorrente() >= 1 && b.numeroCorrente() <= 9);
         }
         rispondi(f, QStringLiteral("07"));
         rispondi(f, QStringLiteral(" 7"));

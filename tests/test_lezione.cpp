@@ -26,7 +26,7 @@ int numero(Banco &b)
 {
     if (auto *f = qobject_cast<FinestraFormare *>(b.principale()))
         return f->numeroDaFormare();
-    return b.ctx.NumeroCorrente;
+    return b.numeroCorrente();
 }
 
 // The reading window's answer, typed and confirmed with Enter.
@@ -40,7 +40,7 @@ void rispondi(Banco &b, const QString &testo)
 
 void giusta(Banco &b)
 {
-    rispondi(b, QString::number(b.ctx.NumeroCorrente));
+    rispondi(b, QString::number(b.numeroCorrente()));
 }
 
 void esci(Banco &b, double secondi)
@@ -178,10 +178,10 @@ private slots:
         rispondi(b, QStringLiteral("x"));
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(b.principale()->sfondo(), sfondoTranquillo());
-            const int prima = b.ctx.NumeroCorrente;
+            const int prima = b.numeroCorrente();
             giusta(b);
             // The advance waits, whatever the option said before.
-            QCOMPARE(int(b.ctx.NumeroCorrente), prima);
+            QCOMPARE(int(b.numeroCorrente()), prima);
             b.clic(QStringLiteral("BottoneAvanti"));
         }
         QCOMPARE(b.principale()->sfondo(), sfondoTranquillo());

@@ -77,9 +77,8 @@ public:
     // the rods with the "+" buttons, or the right answer typed.
     void faBene(FinestraProgramma *w)
     {
-        const Contesto &c = b.ctx;
         const Operazione o = b.operazione();
-        const int numeri[] = {o.primo, o.secondo, o.somma, c.NumeroCorrente};
+        const int numeri[] = {o.primo, o.secondo, o.somma, b.numeroCorrente()};
         const int n = numeri[tira(4)];
         if (tira(4) == 0) {
             // Taking the second number away with the "-" buttons.

@@ -90,7 +90,7 @@ private slots:
         QVERIFY(tabFino(QStringLiteral("BottoneAvanti")));
         b.piattaforma.valori = {0.0, valore(6, 99)};
         tasto(Qt::Key_Space);
-        QCOMPARE(b.ctx.NumeroCorrente, qint16(7));
+        QCOMPARE(b.numeroCorrente(), qint16(7));
     }
 
     // A whole Form99c operation with its exchange and the typed result.
@@ -181,7 +181,7 @@ private slots:
         // A right answer where it is one step: typed, or the beads of the number.
         if (auto *casella = qobject_cast<QLineEdit *>(fuoco())) {
             const bool lettere = casella->accessibleName().contains(QLatin1String("lettere"));
-            const int n = b.ctx.NumeroCorrente;
+            const int n = b.numeroCorrente();
             QTest::keyClicks(casella, lettere ? NumeroInLettere(n) : QString::number(n));
             QTest::keyClick(casella, Qt::Key_Return);
         } else if (auto *formare = qobject_cast<FinestraFormare *>(f)) {

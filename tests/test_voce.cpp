@@ -246,7 +246,7 @@ private slots:
                     QTest::mouseClick(w, giro % 5 == 4 ? Qt::RightButton : Qt::LeftButton);
                 for (QLineEdit *e : area->findChildren<QLineEdit *>())
                     if (giro % 9 == 0 && e->isEnabled() && e->isVisibleTo(area)) {
-                        const int n = b.ctx.NumeroCorrente;
+                        const int n = b.numeroCorrente();
                         const bool lettere = e->accessibleName().contains(QLatin1String("lettere"));
                         const QString giusta = lettere ? NumeroInLettere(n) : QString::number(n);
                         e->setText(giro % 2 ? giusta : lettere ? QStringLiteral("TRE") : QStringLiteral("12"));
